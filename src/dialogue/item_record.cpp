@@ -1,0 +1,11 @@
+#include "dialogue/item_record.hpp"
+
+namespace tessark {
+
+void ItemRecord::clearRanges() {
+  baseMinDamage = baseMaxDamage = baseMinDefense = baseMaxDefense = 0;
+  bestMinDamage = leastMinDamage = bestMaxDamage = leastMaxDamage = 0;
+  bestMinDefense = leastMinDefense = bestMaxDefense = leastMaxDefense = 0;
+}
+
+}  // namespace tessark
