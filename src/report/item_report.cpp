@@ -1,0 +1,82 @@
+#include "report/item_report.hpp"
+
+#include <charconv>
+#include <cstdint>
+#include <string>
+
+#include "catalogue/categories.hpp"
+#include "dialogue/item_record.hpp"
+#include "report/split_modifier_list.hpp"
+#include "report/text_file.hpp"
+
+namespace tessark {
+namespace {
+
+TextFile openForReading(std::string_view path) {
+  return TextFile(std::string(path), TextFile::Mode::read);
+}
+
+// Copies every line of a work file, each followed by `separator`. The last read meets the end of
+// the file with an empty text, so one separator more follows: the layout depends on it.
+void copyLines(TextFile& source, TextFile& report, std::string_view separator) {
+  while (!source.atEnd()) {
+    report.write(source.readLine());
+    report.write(separator);
+  }
+}
+
+// Writes "<label><min><between><max>\n".
+void writeRange(TextFile& report, std::string_view label, std::int32_t min,
+                std::string_view between, std::int32_t max) {
+  char digits[16];
+  report.write(label);
+  report.write({digits, std::to_chars(digits, digits + sizeof digits, min).ptr});
+  report.write(between);
+  report.write({digits, std::to_chars(digits, digits + sizeof digits, max).ptr});
+  report.write("\n");
+}
+
+}  // namespace
+
+void ItemRecord::writeItemReport(Console& console) const {
+  splitModifierList();
+
+  TextFile report(std::string(itemReportPath), TextFile::Mode::write);
+  TextFile leastPrefixTexts = openForReading(leastPrefixTextsPath);
+  TextFile bestPrefixTexts = openForReading(bestPrefixTextsPath);
+  TextFile leastSuffixTexts = openForReading(leastSuffixTextsPath);
+  TextFile bestSuffixTexts = openForReading(bestSuffixTextsPath);
+  TextFile prefixNames = openForReading(prefixNamesPath);
+  TextFile suffixNames = openForReading(suffixNamesPath);
+
+  const CategoryId id = categoryIdOf(category);
+  const bool weapon = weapons.contains(id);
+  const bool armor = armors.contains(id);
+
+  for (std::string_view part : {category, std::string_view("\n"), baseName, std::string_view("\n"),
+                                std::string_view("---------------------\n")}) {
+    report.write(part);
+  }
+  copyLines(prefixNames, report, " ");
+  for (std::string_view part : {std::string_view("\n"), baseName, std::string_view(" of\n")}) {
+    report.write(part);
+  }
+  copyLines(suffixNames, report, " ");
+
+  report.write("\n------------------\nBest Possible Results: \n");
+  if (weapon) writeRange(report, "Damage: ", bestMinDamage, " -- ", bestMaxDamage);
+  if (armor) writeRange(report, "Defense: ", bestMinDefense, " -- ", bestMaxDefense);
+  copyLines(bestPrefixTexts, report, "\n");
+  copyLines(bestSuffixTexts, report, "\n");
+
+  report.write("\n------------------\nLowest Possible Results: \n");
+  if (weapon) writeRange(report, "Damage: ", leastMinDamage, " - ", leastMaxDamage);
+  if (armor) writeRange(report, "Defense: ", leastMinDefense, " -- ", leastMaxDefense);
+  copyLines(leastPrefixTexts, report, "\n");
+  copyLines(leastSuffixTexts, report, "\n");
+  report.close();
+
+  console.out << closingMessage;
+}
+
+}  // namespace tessark

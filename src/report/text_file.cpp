@@ -1,0 +1,84 @@
+#include "report/text_file.hpp"
+
+#include <cerrno>
+#include <cstring>
+
+#include "dialogue/run_stopped.hpp"
+
+namespace tessark {
+namespace {
+
+const char* modeText(TextFile::Mode mode) {
+  switch (mode) {
+    case TextFile::Mode::write:
+      return "w";
+    case TextFile::Mode::append:
+      return "a";
+    case TextFile::Mode::read:
+      break;
+  }
+  return "r";
+}
+
+const char* actionText(TextFile::Mode mode) {
+  switch (mode) {
+    case TextFile::Mode::write:
+      return "create";
+    case TextFile::Mode::append:
+      return "add to";
+    case TextFile::Mode::read:
+      break;
+  }
+  return "read";
+}
+
+}  // namespace
+
+std::string fileFailureMessage(std::string_view action, std::string_view path, int errorNumber) {
+  std::string message = "Tessark: cannot " + std::string(action) + " \"" + std::string(path) + "\"";
+  if (errorNumber == ENOENT && path.starts_with("files/")) {
+    return message +
+           ": the folder \"files\" is missing. Tessark keeps its work files there; create a "
+           "folder named \"files\" in the folder where you start Tessark, then start it again.";
+  }
+  if (errorNumber == 0) return message + ".";
+  return message + ": " + std::strerror(errorNumber) + ".";
+}
+
+TextFile::TextFile(std::string path, Mode mode) : path_(std::move(path)) {
+  errno = 0;
+  file_.reset(std::fopen(path_.c_str(), modeText(mode)));
+  if (!file_) fail(actionText(mode));
+}
+
+void TextFile::write(std::string_view text) {
+  if (std::fwrite(text.data(), 1, text.size(), file_.get()) != text.size()) fail("write");
+}
+
+std::string_view TextFile::readLine() {
+  line_.fill('\0');
+  if (std::fgets(line_.data(), static_cast<int>(line_.size()), file_.get()) == nullptr &&
+      std::ferror(file_.get())) {
+    fail("read");
+  }
+  std::string_view text(line_.data());
+  if (text.ends_with('\n')) text.remove_suffix(1);
+  return text;
+}
+
+bool TextFile::atEnd() const {
+  return std::feof(file_.get()) != 0;
+}
+
+void TextFile::close() {
+  errno = 0;
+  bool failed = std::ferror(file_.get()) != 0;
+  if (std::fclose(file_.release()) != 0) failed = true;
+  if (failed) fail("write");
+}
+
+void TextFile::fail(std::string_view action) const {
+  throw RunStopped(fileFailureMessage(action, path_, errno));
+}
+
+}  // namespace tessark

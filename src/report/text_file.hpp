@@ -1,0 +1,50 @@
+#pragma once
+
+#include <array>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace tessark {
+
+// One text file, open for the span of one operation. Every failure to open, read or write it
+// completely throws RunStopped with a message that names the file, so that a failure is never
+// taken for success.
+class TextFile {
+ public:
+  enum class Mode { write, append, read };
+
+  // Opens `path`; writing truncates or creates, appending creates when missing.
+  TextFile(std::string path, Mode mode);
+
+  // Writes `text` as it stands.
+  void write(std::string_view text);
+
+  // Reads one line as a 100-byte line buffer takes it: at most 99 characters, stopping after a
+  // line end, which is consumed and not returned. The view lives until the next read.
+  std::string_view readLine();
+
+  // True once a read has run into the end of the file (not when it stopped at the last line end).
+  bool atEnd() const;
+
+  // Closes the file, making sure that everything written has reached it.
+  void close();
+
+ private:
+  struct Closer {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+  };
+
+  [[noreturn]] void fail(std::string_view action) const;
+
+  std::string path_;
+  std::unique_ptr<std::FILE, Closer> file_;
+  std::array<char, 100> line_{};
+};
+
+// The message for a file that cannot be opened, read or written; a missing "files" folder is
+// named as such, with what to do about it.
+std::string fileFailureMessage(std::string_view action, std::string_view path, int errorNumber);
+
+}  // namespace tessark
