@@ -1,0 +1,78 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace tessark {
+
+// A prefix (or two prefixes of equal effect) that raises a range by a percentage of its base:
+// `lowest` for the lowest possible result, `best` for the best.
+struct PercentEffect {
+  std::string_view name;
+  std::string_view twin;  // a second prefix of the same effect, or empty
+  double lowest;
+  double best;
+
+  constexpr bool matches(std::string_view affix) const {
+    return affix == name || (!twin.empty() && affix == twin);
+  }
+};
+
+// Which end of the damage range a suffix raises.
+enum class DamageEnd { minimum, maximum };
+
+// A suffix that adds a fixed amount to one end of the damage range.
+struct AdditionEffect {
+  std::string_view name;
+  DamageEnd end;
+  std::int32_t lowest;
+  std::int32_t best;
+
+  constexpr bool matches(std::string_view affix) const { return affix == name; }
+};
+
+inline constexpr std::array<PercentEffect, 7> damagePrefixEffects{{
+    {"Jagged", "Sharp", 1.1, 1.2},
+    {"Deadly", "Fine", 1.21, 1.3},
+    {"Vicious", "Warrior's", 1.31, 1.4},
+    {"Brutal", "Soldier's", 1.41, 1.5},
+    {"Massive", "Knight's", 1.51, 1.65},
+    {"Savage", "Lord's", 1.66, 1.8},
+    {"Merciless", "King's", 1.81, 2.0},
+}};
+
+inline constexpr std::array<PercentEffect, 6> defensePrefixEffects{{
+    {"Sturdy", {}, 1.2, 1.3},
+    {"Strong", {}, 1.31, 1.4},
+    {"Glorious", {}, 1.41, 1.5},
+    {"Blessed", {}, 1.51, 1.6},
+    {"Saintly", {}, 1.61, 1.8},
+    {"Holy", {}, 1.81, 2.0},
+}};
+
+inline constexpr std::array<AdditionEffect, 11> damageSuffixEffects{{
+    {"Worth", DamageEnd::minimum, 1, 1},
+    {"Measure", DamageEnd::minimum, 2, 2},
+    {"Excellence", DamageEnd::minimum, 3, 3},
+    {"Performance", DamageEnd::minimum, 4, 5},
+    {"Craftsmanship", DamageEnd::maximum, 1, 2},
+    {"Quality", DamageEnd::maximum, 2, 2},
+    {"Maiming", DamageEnd::maximum, 3, 4},
+    {"Slaying", DamageEnd::maximum, 5, 7},
+    {"Gore", DamageEnd::maximum, 8, 10},
+    {"Carnage", DamageEnd::maximum, 11, 15},
+    {"Slaughter", DamageEnd::maximum, 15, 20},
+}};
+
+// The effect of `table` that matches `affix`, or nullptr.
+template <typename Effect>
+constexpr const Effect* findEffect(std::span<const Effect> table, std::string_view affix) {
+  for (const Effect& effect : table) {
+    if (effect.matches(affix)) return &effect;
+  }
+  return nullptr;
+}
+
+}  // namespace tessark
