@@ -1,0 +1,59 @@
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "dialogue/item_record.hpp"
+#include "dialogue/print_lines.hpp"
+#include "dialogue/read_choice.hpp"
+#include "dialogue/run_program.hpp"
+
+namespace tessark {
+namespace {
+
+constexpr std::array<std::string_view, 4> modificationMenu{
+    "\n\n1. Only a prefix\n",
+    "2. Only a suffix\n",
+    "3. Both a prefix and a suffix\n",
+    "What modifications do you wish to add: ",
+};
+constexpr std::string_view modificationPrompt = modificationMenu.back();
+
+}  // namespace
+
+void describeMagicItem(Console& console) {
+  ItemRecord item;
+  item.clearRanges();
+  item.chooseCategory(console);
+  item.chooseBaseItem(console);
+
+  for (;;) {
+    std::int32_t answer = 0;
+    printLines(console.out, modificationMenu);
+    readRequiredChoice(console, answer, modificationPrompt);
+    if (answer == 1) {
+      item.affixSlots[0] = item.choosePrefix(console);
+      item.applyAffix(item.affixSlots[0]);
+      break;
+    }
+    if (answer == 2) {
+      item.affixSlots[0] = item.chooseSuffix(console);
+      item.applyAffix(item.affixSlots[0]);
+      break;
+    }
+    if (answer == 3) {
+      // Both menus come before both applications, the prefix first.
+      item.affixSlots[0] = item.choosePrefix(console);
+      item.affixSlots[1] = item.chooseSuffix(console);
+      item.applyAffix(item.affixSlots[0]);
+      item.applyAffix(item.affixSlots[1]);
+      break;
+    }
+    console.out << "\nError: Incorrect Enter, 1-3 only\n";
+  }
+
+  // An item whose affixes were all refused still reports its base range.
+  item.fillBaseRanges();
+  item.writeItemReport(console);
+}
+
+}  // namespace tessark

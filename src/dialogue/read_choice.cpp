@@ -1,0 +1,109 @@
+#include "dialogue/read_choice.hpp"
+
+#include <limits>
+#include <string>
+
+#include "dialogue/run_stopped.hpp"
+
+namespace tessark {
+namespace {
+
+using Traits = std::char_traits<char>;
+
+// More characters than this are left in the input for the next read.
+constexpr int maxTaken = 15;
+
+bool isBlank(int c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+// The value of `c` as a digit of `base`, or -1.
+int digitValue(int c, int base) {
+  int value = -1;
+  if (c >= '0' && c <= '9') value = c - '0';
+  if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
+  return value < base ? value : -1;
+}
+
+// Drops what is left of the current line, its line end included.
+void discardLine(std::istream& in) {
+  std::streambuf& buffer = *in.rdbuf();
+  for (int c = buffer.sgetc(); c != Traits::eof(); c = buffer.snextc()) {
+    if (c == '\n') {
+      buffer.sbumpc();
+      return;
+    }
+  }
+  in.setstate(std::ios::eofbit);
+}
+
+}  // namespace
+
+bool readChoice(Console& console, std::int32_t& answer) {
+  std::istream& in = console.in;
+  if (!in.good()) {
+    in.setstate(std::ios::failbit);
+    return false;
+  }
+  console.out.flush();
+
+  std::streambuf& buffer = *in.rdbuf();
+  int c = buffer.sgetc();
+  while (c != Traits::eof() && isBlank(c)) c = buffer.snextc();
+  if (c == Traits::eof()) {
+    in.setstate(std::ios::eofbit | std::ios::failbit);
+    return false;
+  }
+
+  int taken = 0;
+  auto take = [&] {
+    ++taken;
+    c = buffer.snextc();
+  };
+  bool negative = false;
+  if (c == '+' || c == '-') {
+    negative = c == '-';
+    take();
+  }
+  int base = 10;
+  bool anyDigit = false;
+  if (c == '0') {
+    base = 8;
+    anyDigit = true;
+    take();
+    if (c == 'x' || c == 'X') {
+      // "0x" alone has no digit yet: the digits of the hexadecimal number follow.
+      base = 16;
+      anyDigit = false;
+      take();
+    }
+  }
+  std::uint64_t magnitude = 0;  // at most 15 characters: cannot overflow
+  for (int digit; taken < maxTaken && (digit = digitValue(c, base)) >= 0; take()) {
+    magnitude = magnitude * static_cast<unsigned>(base) + static_cast<unsigned>(digit);
+    anyDigit = true;
+  }
+  if (c == Traits::eof()) in.setstate(std::ios::eofbit);
+
+  if (!anyDigit) {
+    answer = 0;
+    discardLine(in);
+    return true;
+  }
+  constexpr std::int64_t lowest = std::numeric_limits<std::int32_t>::min();
+  constexpr std::int64_t highest = std::numeric_limits<std::int32_t>::max();
+  std::int64_t value = static_cast<std::int64_t>(magnitude);
+  if (negative) value = -value;
+  answer = static_cast<std::int32_t>(value < lowest ? lowest : value > highest ? highest : value);
+  return true;
+}
+
+void readRequiredChoice(Console& console, std::int32_t& answer, std::string_view question) {
+  if (!readChoice(console, answer)) {
+    throw RunStopped("Tessark: the input ended at the question \"" + std::string(question) +
+                     "\"; no report was written.");
+  }
+}
+
+}  // namespace tessark

@@ -1,0 +1,59 @@
+#include "dialogue/run_program.hpp"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "dialogue/print_lines.hpp"
+#include "dialogue/read_choice.hpp"
+#include "dialogue/run_stopped.hpp"
+#include "report/modifier_list.hpp"
+
+namespace tessark {
+namespace {
+
+constexpr std::array<std::string_view, 7> banner{
+    "Welcome to the Tessark by Ombrith.\n",
+    "This program has you input information\n",
+    "about a desired item and then writes\n",
+    "the best and worst possiblities of the item\n",
+    "into a file called 'The Item.txt'.  You can then\n",
+    "run the file 'Corvellan.exe' to store the item\n",
+    "which you have created.\n\n",
+};
+
+constexpr std::array<std::string_view, 2> classificationMenu{
+    "1. Magical Item(blue)\n",
+    "2. Rare Item(yellow)\n",
+};
+constexpr std::string_view classificationPrompt = "What classification of item: ";
+
+}  // namespace
+
+int runProgram(Console& console) {
+  try {
+    emptyModifierList();
+    printLines(console.out, banner);
+    std::int32_t answer = 0;
+    for (;;) {
+      printLines(console.out, classificationMenu);
+      console.out << classificationPrompt;
+      readRequiredChoice(console, answer, classificationPrompt);
+      if (answer == 1) {
+        describeMagicItem(console);
+        return 0;
+      }
+      if (answer == 2) {
+        describeRareItem(console);
+        return 0;
+      }
+      console.out << "Improper Input, Retry\n";
+    }
+  } catch (const RunStopped& stop) {
+    console.out.flush();
+    console.err << stop.what() << '\n';
+    return 1;
+  }
+}
+
+}  // namespace tessark

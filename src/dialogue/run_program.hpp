@@ -1,0 +1,18 @@
+#pragma once
+
+#include "dialogue/console.hpp"
+
+namespace tessark {
+
+// The whole run: empties the modifier list, prints the banner, asks for the classification and
+// runs its flow. Returns the exit status: 0 when the report was written, 1 when the run stopped
+// early (the reason is on the error stream).
+int runProgram(Console& console);
+
+// The flow of a magical item: one prefix, one suffix or both.
+void describeMagicItem(Console& console);
+
+// The flow of a rare item: up to three prefixes and up to three suffixes.
+void describeRareItem(Console& console);
+
+}  // namespace tessark

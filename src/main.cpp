@@ -1,0 +1,12 @@
+#include <iostream>
+
+#include "dialogue/console.hpp"
+#include "dialogue/run_program.hpp"
+
+// Command line arguments are ignored: the whole dialogue runs on the standard streams.
+int main() {
+  // Every read flushes the prompts itself, so the streams need not stay in step with C stdio.
+  std::ios::sync_with_stdio(false);
+  tessark::Console console{std::cin, std::cout, std::cerr};
+  return tessark::runProgram(console);
+}
