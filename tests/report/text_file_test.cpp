@@ -1,0 +1,55 @@
+#include "report/text_file.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "dialogue/run_stopped.hpp"
+#include "support/work_folder.hpp"
+
+namespace tessark {
+namespace {
+
+TEST(TextFile, ReadsLinesAsAHundredByteBufferDoes) {
+  testing::WorkFolder folder;
+  const std::string longLine(150, 'x');
+  testing::writeFile("list", "a\n" + longLine + "\n\nlast");
+  TextFile file("list", TextFile::Mode::read);
+  EXPECT_EQ(file.readLine(), "a");
+  EXPECT_EQ(file.readLine(), longLine.substr(0, 99));
+  EXPECT_EQ(file.readLine(), longLine.substr(99));
+  EXPECT_EQ(file.readLine(), "");
+  EXPECT_FALSE(file.atEnd());
+  EXPECT_EQ(file.readLine(), "last");
+  EXPECT_TRUE(file.atEnd());
+}
+
+TEST(TextFile, IsNotAtItsEndAfterTheLastLineEnd) {
+  testing::WorkFolder folder;
+  testing::writeFile("list", "only\n");
+  TextFile file("list", TextFile::Mode::read);
+  EXPECT_EQ(file.readLine(), "only");
+  EXPECT_FALSE(file.atEnd());
+  EXPECT_EQ(file.readLine(), "");
+  EXPECT_TRUE(file.atEnd());
+}
+
+TEST(TextFile, ReportsEveryFailureWithTheFilesName) {
+  testing::WorkFolder folder;
+  std::filesystem::create_directory("folder");
+  TextFile folderRead("folder", TextFile::Mode::read);
+  EXPECT_THROW(folderRead.readLine(), RunStopped);
+  EXPECT_THROW(TextFile("folder", TextFile::Mode::write), RunStopped);
+  EXPECT_THROW(TextFile("missing", TextFile::Mode::read), RunStopped);
+
+  EXPECT_EQ(fileFailureMessage("read", "The Item.txt", EISDIR),
+            "Tessark: cannot read \"The Item.txt\": Is a directory.");
+  EXPECT_EQ(fileFailureMessage("create", "files/Modlist.dat", ENOENT),
+            "Tessark: cannot create \"files/Modlist.dat\": the folder \"files\" is missing. "
+            "Tessark keeps its work files there; create a folder named \"files\" in the folder "
+            "where you start Tessark, then start it again.");
+}
+
+}  // namespace
+}  // namespace tessark
