@@ -5,6 +5,8 @@
 #include <span>
 #include <string_view>
 
+#include "report/described.hpp"
+
 namespace tessark {
 
 // A prefix (or two prefixes of equal effect) that raises a range by a percentage of its base:
@@ -65,6 +67,23 @@ inline constexpr std::array<AdditionEffect, 11> damageSuffixEffects{{
     {"Carnage", DamageEnd::maximum, 11, 15},
     {"Slaughter", DamageEnd::maximum, 15, 20},
 }};
+
+// Every affix with an effect has a description, so its record reaches the report.
+constexpr bool effectsDescribed() {
+  for (const PercentEffect& effect : damagePrefixEffects) {
+    if (!hasEntry(prefixDescriptions, effect.name) || !hasEntry(prefixDescriptions, effect.twin)) {
+      return false;
+    }
+  }
+  for (const PercentEffect& effect : defensePrefixEffects) {
+    if (!hasEntry(prefixDescriptions, effect.name)) return false;
+  }
+  for (const AdditionEffect& effect : damageSuffixEffects) {
+    if (!hasEntry(suffixDescriptions, effect.name)) return false;
+  }
+  return true;
+}
+static_assert(effectsDescribed());
 
 // The effect of `table` that matches `affix`, or nullptr.
 template <typename Effect>
