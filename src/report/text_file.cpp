@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 #include "dialogue/run_stopped.hpp"
 
@@ -45,14 +46,21 @@ std::string fileFailureMessage(std::string_view action, std::string_view path, i
   return message + ": " + std::strerror(errorNumber) + ".";
 }
 
-TextFile::TextFile(std::string path, Mode mode) : path_(std::move(path)) {
-  errno = 0;
-  file_.reset(std::fopen(path_.c_str(), modeText(mode)));
+TextFile::TextFile(std::string path, Mode mode) : path_(std::move(path)), mode_(mode) {
+  // A file is rewritten in place and cut to its new length on close: truncating a file that
+  // holds data makes some file systems write it out at once, which costs more than a whole run.
+  if (mode == Mode::write) file_.reset(std::fopen(path_.c_str(), "r+"));
+  if (!file_) {
+    errno = 0;
+    file_.reset(std::fopen(path_.c_str(), modeText(mode)));
+  }
   if (!file_) fail(actionText(mode));
 }
 
 void TextFile::write(std::string_view text) {
+  if (text.empty()) return;  // an unset name has no storage to hand to fwrite
   if (std::fwrite(text.data(), 1, text.size(), file_.get()) != text.size()) fail("write");
+  written_ += text.size();
 }
 
 std::string_view TextFile::readLine() {
@@ -72,7 +80,17 @@ bool TextFile::atEnd() const {
 
 void TextFile::close() {
   errno = 0;
-  bool failed = std::ferror(file_.get()) != 0;
+  bool failed = std::fflush(file_.get()) != 0 || std::ferror(file_.get()) != 0;
+  if (!failed && mode_ == Mode::write) {
+    // Only a regular file has an earlier content to cut; a device or a pipe has none.
+    std::error_code error;
+    if (std::filesystem::is_regular_file(path_, error) &&
+        std::filesystem::file_size(path_, error) != written_) {
+      std::filesystem::resize_file(path_, written_, error);
+    }
+    errno = error.value();
+    failed = error.value() != 0;
+  }
   if (std::fclose(file_.release()) != 0) failed = true;
   if (failed) fail("write");
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -15,7 +16,7 @@ class TextFile {
  public:
   enum class Mode { write, append, read };
 
-  // Opens `path`; writing truncates or creates, appending creates when missing.
+  // Opens `path`; writing replaces or creates, appending creates when missing.
   TextFile(std::string path, Mode mode);
 
   // Writes `text` as it stands.
@@ -28,7 +29,8 @@ class TextFile {
   // True once a read has run into the end of the file (not when it stopped at the last line end).
   bool atEnd() const;
 
-  // Closes the file, making sure that everything written has reached it.
+  // Closes the file, making sure that everything written has reached it and, for writing, that
+  // nothing of an earlier content is left behind it.
   void close();
 
  private:
@@ -39,7 +41,9 @@ class TextFile {
   [[noreturn]] void fail(std::string_view action) const;
 
   std::string path_;
+  Mode mode_;
   std::unique_ptr<std::FILE, Closer> file_;
+  std::uintmax_t written_ = 0;
   std::array<char, 100> line_{};
 };
 
