@@ -1,0 +1,96 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+// The texts a player sees, block by block, as the dialogue prints them. End-to-end tests build
+// their expected transcripts from these.
+namespace tessark::testing::texts {
+
+inline std::string join(std::initializer_list<std::string_view> parts) {
+  std::string text;
+  for (std::string_view part : parts) text += part;
+  return text;
+}
+
+inline constexpr std::string_view banner =
+    "Welcome to the Tessark by Ombrith.\n"
+    "This program has you input information\n"
+    "about a desired item and then writes\n"
+    "the best and worst possiblities of the item\n"
+    "into a file called 'The Item.txt'.  You can then\n"
+    "run the file 'Corvellan.exe' to store the item\n"
+    "which you have created.\n\n";
+
+inline constexpr std::string_view classificationMenu =
+    "1. Magical Item(blue)\n"
+    "2. Rare Item(yellow)\n"
+    "What classification of item: ";
+inline constexpr std::string_view improperInput = "Improper Input, Retry\n";
+
+inline constexpr std::string_view categoryMenu =
+    "\nChoose Type of Item:\n"
+    "1. Sword       7.  Mace         13. Gloves\n"
+    "2. Scepter     8.  Axe          14. Helm\n"
+    "3. Wand        9.  Spear        15. Shield\n"
+    "4. Staff       10. Polearm      16. Belt\n"
+    "5. Bow         11. Armor        17. Amulet\n"
+    "6. Dagger      12. Boots        18. Ring\n"
+    "\n";
+
+inline constexpr std::string_view qualityMenu = "\nChoose Quality\n1. Normal\n2. Exceptional\n";
+
+inline constexpr std::string_view normalSwordMenu =
+    "1. Short Sword     9.  Two-Handed Sword\n"
+    "2. Scimitar        10. Claymore\n"
+    "3. Sabre           11. Giant Sword\n"
+    "4. Falchion        12. Bastard Sword\n"
+    "5. Crystal Sword   13. Flamberge\n"
+    "6. Broad Sword     14. Great Sword\n"
+    "7. Long Sword      \n"
+    "8. War Sword       \n"
+    "Which Sword: ";
+
+inline constexpr std::string_view modificationMenu =
+    "\n\n1. Only a prefix\n"
+    "2. Only a suffix\n"
+    "3. Both a prefix and a suffix\n"
+    "What modifications do you wish to add: ";
+inline constexpr std::string_view modificationError = "\nError: Incorrect Enter, 1-3 only\n";
+
+inline constexpr std::string_view prefixCountPrompt = "\n\nHow Many Prefixes on the rare(0-3): ";
+inline constexpr std::string_view suffixCountPrompt = "How Many Suffixes on the rare(0-3): ";
+inline constexpr std::string_view rulesBanner =
+    "****************************************\n"
+    "When choosing Modifiers, only choose\n"
+    "one modifier per group, for example do not choose\n"
+    "King's and Lord's.  However, you can choose\n"
+    "a prefix and suffix that affect the same attribute,\n"
+    "eg. Prefix Fortuitous and Suffix Fortune\n"
+    "****************************************\n";
+
+inline constexpr std::string_view amuletPrefixGroups =
+    "\n"
+    "1.  + Attack Rating\n"
+    "2.  + Mana\n"
+    "3.  + Light Radius\n"
+    "4.  + Fire Resist\n"
+    "5.  + Cold Resist\n"
+    "6.  + Lightning Resist\n"
+    "7.  + Poison Resist\n"
+    "8.  + Resist All\n"
+    "9.  + Skill Levels\n"
+    "10. Damage Generates Mana\n"
+    "11. Better Chance to find magic items\n"
+    "12. + to max stamina\n"
+    "Which Prefix: ";
+inline constexpr std::string_view prismaticLine = "Prismatic   +15-25% to all resistances\n";
+
+inline constexpr std::string_view closingMessage =
+    "\nView file called \"The Item\" in the \n"
+    "folder from where you ran this program\n"
+    "If you like the item, Run Corvellan to store it \n"
+    "in your library.\n";
+
+}  // namespace tessark::testing::texts
