@@ -35,6 +35,17 @@ TEST(TextFile, IsNotAtItsEndAfterTheLastLineEnd) {
   EXPECT_TRUE(file.atEnd());
 }
 
+TEST(TextFile, RewritingLeavesNothingOfTheEarlierContent) {
+  testing::WorkFolder folder;
+  testing::writeFile("work", "a much longer earlier content\n");
+  for (const char* content : {"short\n", "", "grown again to more\n"}) {
+    TextFile file("work", TextFile::Mode::write);
+    file.write(content);
+    file.close();
+    EXPECT_EQ(testing::readFile("work"), content);
+  }
+}
+
 TEST(TextFile, ReportsEveryFailureWithTheFilesName) {
   testing::WorkFolder folder;
   std::filesystem::create_directory("folder");
