@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "dialogue/item_record.hpp"
+
+namespace tessark {
+namespace {
+
+constexpr std::string_view categoryMenu =
+    "\nChoose Type of Item:\n"
+    "1. Sword       7.  Mace         13. Gloves\n"
+    "2. Scepter     8.  Axe          14. Helm\n"
+    "3. Wand        9.  Spear        15. Shield\n"
+    "4. Staff       10. Polearm      16. Belt\n"
+    "5. Bow         11. Armor        17. Amulet\n"
+    "6. Dagger      12. Boots        18. Ring\n"
+    "\n";
+
+constexpr std::string_view names[] = {
+    "Sword",   "Scepter", "Wand",  "Staff",  "Bow",  "Dagger", "Mace", "Axe",    "Spear",
+    "Polearm", "Armor",   "Boots", "Gloves", "Helm", "Shield", "Belt", "Amulet", "Ring",
+};
+
+// Runs the category menu on `answers`; returns what it printed.
+std::string run(ItemRecord& record, const std::string& answers) {
+  std::istringstream in(answers);
+  std::ostringstream out, err;
+  Console console{in, out, err};
+  record.chooseCategory(console);
+  return out.str();
+}
+
+TEST(ChooseCategory, EachMenuNumberSetsItsCategory) {
+  for (int number = 1; number <= 18; ++number) {
+    ItemRecord record;
+    EXPECT_EQ(run(record, std::to_string(number) + "\n"), categoryMenu);
+    EXPECT_EQ(record.category, names[number - 1]) << number;
+    EXPECT_TRUE(record.baseName.empty());
+  }
+}
+
+TEST(ChooseCategory, AnyOtherAnswerLeavesTheCategoryUnset) {
+  for (const char* answers : {"0\n", "19\n", "-1\n", "x\n", "4294967313\n", ""}) {
+    ItemRecord record;
+    EXPECT_EQ(run(record, answers), categoryMenu) << answers;
+    EXPECT_TRUE(record.category.empty()) << answers;
+  }
+}
+
+}  // namespace
+}  // namespace tessark
