@@ -7,34 +7,32 @@
 namespace tessark {
 namespace {
 
-// The entry of `table` for `baseItem`, or nullptr; an unset base item has none.
-const BaseItem* findBaseItem(std::span<const BaseItem> table, std::string_view baseItem) {
+// One column of the entry of `table` for `baseItem`; 0 where there is none, as for an unset
+// base item.
+std::int32_t lookUp(std::span<const BaseItem> table, std::string_view baseItem,
+                    std::int32_t BaseItem::*column) {
   for (const BaseItem& item : table) {
-    if (item.name == baseItem) return &item;
+    if (item.name == baseItem) return item.*column;
   }
-  return nullptr;
+  return 0;
 }
 
 }  // namespace
 
 std::int32_t ItemRecord::lookupMinDamage(std::string_view baseItem) {
-  const BaseItem* item = findBaseItem(damageTable, baseItem);
-  return item != nullptr ? item->min : 0;
+  return lookUp(damageTable, baseItem, &BaseItem::min);
 }
 
 std::int32_t ItemRecord::lookupMaxDamage(std::string_view baseItem) {
-  const BaseItem* item = findBaseItem(damageTable, baseItem);
-  return item != nullptr ? item->max : 0;
+  return lookUp(damageTable, baseItem, &BaseItem::max);
 }
 
 std::int32_t ItemRecord::lookupMinDefense(std::string_view baseItem) {
-  const BaseItem* item = findBaseItem(defenseTable, baseItem);
-  return item != nullptr ? item->min : 0;
+  return lookUp(defenseTable, baseItem, &BaseItem::min);
 }
 
 std::int32_t ItemRecord::lookupMaxDefense(std::string_view baseItem) {
-  const BaseItem* item = findBaseItem(defenseTable, baseItem);
-  return item != nullptr ? item->max : 0;
+  return lookUp(defenseTable, baseItem, &BaseItem::max);
 }
 
 }  // namespace tessark

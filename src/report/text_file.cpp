@@ -9,28 +9,22 @@
 namespace tessark {
 namespace {
 
-const char* modeText(TextFile::Mode mode) {
-  switch (mode) {
-    case TextFile::Mode::write:
-      return "w";
-    case TextFile::Mode::append:
-      return "a";
-    case TextFile::Mode::read:
-      break;
-  }
-  return "r";
-}
+// How a mode opens its file, and what a failure to open it failed to do.
+struct ModeUse {
+  const char* fopenMode;
+  const char* action;
+};
 
-const char* actionText(TextFile::Mode mode) {
+ModeUse useOf(TextFile::Mode mode) {
   switch (mode) {
     case TextFile::Mode::write:
-      return "create";
+      return {"w", "create"};
     case TextFile::Mode::append:
-      return "add to";
+      return {"a", "add to"};
     case TextFile::Mode::read:
       break;
   }
-  return "read";
+  return {"r", "read"};
 }
 
 }  // namespace
@@ -52,9 +46,9 @@ TextFile::TextFile(std::string path, Mode mode) : path_(std::move(path)), mode_(
   if (mode == Mode::write) file_.reset(std::fopen(path_.c_str(), "r+"));
   if (!file_) {
     errno = 0;
-    file_.reset(std::fopen(path_.c_str(), modeText(mode)));
+    file_.reset(std::fopen(path_.c_str(), useOf(mode).fopenMode));
   }
-  if (!file_) fail(actionText(mode));
+  if (!file_) fail(useOf(mode).action);
 }
 
 void TextFile::write(std::string_view text) {

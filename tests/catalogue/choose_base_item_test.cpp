@@ -7,11 +7,13 @@
 #include <utility>
 
 #include "dialogue/item_record.hpp"
+#include "support/dialogue_texts.hpp"
 
 namespace tessark {
 namespace {
 
-constexpr std::string_view qualityMenu = "\nChoose Quality\n1. Normal\n2. Exceptional\n";
+using testing::texts::normalSwordMenu;
+using testing::texts::qualityMenu;
 
 struct Outcome {
   std::string printed;  // by chooseBaseItem alone
@@ -82,16 +84,8 @@ TEST(ChooseBaseItem, TheLastNumberOfEachMenuSetsItsItemAndOnePastSetsNothing) {
 
 TEST(ChooseBaseItem, PrintsTheWholeMenuOfTheQualityThenThePrompt) {
   ItemRecord sword;
-  EXPECT_EQ(run(sword, answers(1, 1, 1)).printed, std::string(qualityMenu) +
-                                                      "1. Short Sword     9.  Two-Handed Sword\n"
-                                                      "2. Scimitar        10. Claymore\n"
-                                                      "3. Sabre           11. Giant Sword\n"
-                                                      "4. Falchion        12. Bastard Sword\n"
-                                                      "5. Crystal Sword   13. Flamberge\n"
-                                                      "6. Broad Sword     14. Great Sword\n"
-                                                      "7. Long Sword      \n"
-                                                      "8. War Sword       \n"
-                                                      "Which Sword: ");
+  EXPECT_EQ(run(sword, answers(1, 1, 1)).printed,
+            std::string(qualityMenu) + std::string(normalSwordMenu));
   EXPECT_EQ(sword.baseName, "Short Sword");
 
   ItemRecord scepter;

@@ -5,19 +5,12 @@
 #include <string_view>
 
 #include "dialogue/item_record.hpp"
+#include "support/dialogue_texts.hpp"
 
 namespace tessark {
 namespace {
 
-constexpr std::string_view categoryMenu =
-    "\nChoose Type of Item:\n"
-    "1. Sword       7.  Mace         13. Gloves\n"
-    "2. Scepter     8.  Axe          14. Helm\n"
-    "3. Wand        9.  Spear        15. Shield\n"
-    "4. Staff       10. Polearm      16. Belt\n"
-    "5. Bow         11. Armor        17. Amulet\n"
-    "6. Dagger      12. Boots        18. Ring\n"
-    "\n";
+using testing::texts::categoryMenu;
 
 constexpr std::string_view names[] = {
     "Sword",   "Scepter", "Wand",  "Staff",  "Bow",  "Dagger", "Mace", "Axe",    "Spear",
