@@ -31,7 +31,8 @@ ModeUse useOf(TextFile::Mode mode) {
 
 std::string fileFailureMessage(std::string_view action, std::string_view path, int errorNumber) {
   std::string message = "Tessark: cannot " + std::string(action) + " \"" + std::string(path) + "\"";
-  if (errorNumber == ENOENT && path.starts_with("files/")) {
+  if (errorNumber == ENOENT && path.starts_with("files/") &&
+      !std::filesystem::is_directory("files")) {
     return message +
            ": the folder \"files\" is missing. Tessark keeps its work files there; create a "
            "folder named \"files\" in the folder where you start Tessark, then start it again.";
@@ -72,19 +73,26 @@ bool TextFile::atEnd() const {
   return std::feof(file_.get()) != 0;
 }
 
-void TextFile::close() {
+TextFile::~TextFile() {
+  if (file_) cutToWritten();
+}
+
+bool TextFile::cutToWritten() {
   errno = 0;
-  bool failed = std::fflush(file_.get()) != 0 || std::ferror(file_.get()) != 0;
-  if (!failed && mode_ == Mode::write) {
-    // Only a regular file has an earlier content to cut; a device or a pipe has none.
-    std::error_code error;
-    if (std::filesystem::is_regular_file(path_, error) &&
-        std::filesystem::file_size(path_, error) != written_) {
-      std::filesystem::resize_file(path_, written_, error);
-    }
-    errno = error.value();
-    failed = error.value() != 0;
+  if (std::fflush(file_.get()) != 0 || std::ferror(file_.get()) != 0) return false;
+  if (mode_ != Mode::write) return true;
+  // Only a regular file has an earlier content to cut; a device or a pipe has none.
+  std::error_code error;
+  if (std::filesystem::is_regular_file(path_, error) &&
+      std::filesystem::file_size(path_, error) != written_) {
+    std::filesystem::resize_file(path_, written_, error);
   }
+  errno = error.value();
+  return !error;
+}
+
+void TextFile::close() {
+  bool failed = !cutToWritten();
   if (std::fclose(file_.release()) != 0) failed = true;
   if (failed) fail("write");
 }

@@ -18,6 +18,9 @@ class TextFile {
 
   // Opens `path`; writing replaces or creates, appending creates when missing.
   TextFile(std::string path, Mode mode);
+  // A file left open by a failure keeps only what was written to it, as if truncated at open.
+  ~TextFile();
+  TextFile(TextFile&&) = default;
 
   // Writes `text` as it stands.
   void write(std::string_view text);
@@ -39,6 +42,8 @@ class TextFile {
   };
 
   [[noreturn]] void fail(std::string_view action) const;
+  // Cuts a file opened for writing to what was written to it; false when that fails.
+  bool cutToWritten();
 
   std::string path_;
   Mode mode_;

@@ -46,6 +46,13 @@ TEST(TextFile, RewritingLeavesNothingOfTheEarlierContent) {
   }
 }
 
+TEST(TextFile, AFileLeftOpenByAFailureKeepsOnlyWhatWasWritten) {
+  testing::WorkFolder folder;
+  testing::writeFile("work", "the whole report of an earlier run\n");
+  { TextFile("work", TextFile::Mode::write).write("part"); }
+  EXPECT_EQ(testing::readFile("work"), "part");
+}
+
 TEST(TextFile, ReportsEveryFailureWithTheFilesName) {
   testing::WorkFolder folder;
   std::filesystem::create_directory("folder");
@@ -56,6 +63,9 @@ TEST(TextFile, ReportsEveryFailureWithTheFilesName) {
 
   EXPECT_EQ(fileFailureMessage("read", "The Item.txt", EISDIR),
             "Tessark: cannot read \"The Item.txt\": Is a directory.");
+  EXPECT_EQ(fileFailureMessage("read", "files/Modlist.dat", ENOENT),
+            "Tessark: cannot read \"files/Modlist.dat\": No such file or directory.");
+  std::filesystem::remove("files");
   EXPECT_EQ(fileFailureMessage("create", "files/Modlist.dat", ENOENT),
             "Tessark: cannot create \"files/Modlist.dat\": the folder \"files\" is missing. "
             "Tessark keeps its work files there; create a folder named \"files\" in the folder "
