@@ -28,6 +28,14 @@ constexpr std::array<std::string_view, 2> classificationMenu{
 };
 constexpr std::string_view classificationPrompt = "What classification of item: ";
 
+// A run whose dialogue could not be shown has not done its job, whatever it wrote.
+void checkShown(Console& console) {
+  console.out.flush();
+  if (!console.out) {
+    throw RunStopped("Tessark: cannot write to standard output; the dialogue was not shown.");
+  }
+}
+
 }  // namespace
 
 int runProgram(Console& console) {
@@ -39,12 +47,9 @@ int runProgram(Console& console) {
       printLines(console.out, classificationMenu);
       console.out << classificationPrompt;
       readRequiredChoice(console, answer, classificationPrompt);
-      if (answer == 1) {
-        describeMagicItem(console);
-        return 0;
-      }
-      if (answer == 2) {
-        describeRareItem(console);
+      if (answer == 1 || answer == 2) {
+        answer == 1 ? describeMagicItem(console) : describeRareItem(console);
+        checkShown(console);
         return 0;
       }
       console.out << "Improper Input, Retry\n";
