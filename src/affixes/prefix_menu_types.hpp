@@ -36,7 +36,7 @@ struct PrefixGroup {
 constexpr PrefixGroup opens(std::string_view line, PrefixSubMenu subMenu) {
   return {line, subMenu, {}, noAffix};
 }
-constexpr PrefixGroup single(std::string_view line, std::string_view text, AffixTag tag) {
+constexpr PrefixGroup singlePrefix(std::string_view line, std::string_view text, AffixTag tag) {
   return {line, {}, text, tag};
 }
 

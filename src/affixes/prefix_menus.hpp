@@ -280,14 +280,15 @@ inline constexpr PrefixGroup meleeGroups[] = {
     opens("1. + Attack Rating\n", pm1),
     opens("2. + Damage\n", pm2),
     opens("3. + Attack Rating and Damage\n", pm3),
-    single("4. + Mana\n", "+ Mana\nSerpent's   +11-20 to Mana\n", "1Serpent's"),
+    singlePrefix("4. + Mana\n", "+ Mana\nSerpent's   +11-20 to Mana\n", "1Serpent's"),
     opens("5. + Fire Resist\n", pm4),
     opens("6. + Cold Resist\n", pm5),
     opens("7. + Lightning Resist\n", pm6),
     opens("8. + Poison Resist\n", pm7),
     opens("9. + Barbarian Skill Levels\n", pm8),
-    single("10. Regenerate mana on kill\n", "Triumphant  +1 Mana after each kill\n", "1Triumphant"),
-    single("11. Make mosters flee\n", "Howling  Causes Monster to flee\n", "1Howling"),
+    singlePrefix("10. Regenerate mana on kill\n", "Triumphant  +1 Mana after each kill\n",
+                 "1Triumphant"),
+    singlePrefix("11. Make mosters flee\n", "Howling  Causes Monster to flee\n", "1Howling"),
 };
 
 inline constexpr PrefixGroup scepterGroups[] = {
@@ -300,8 +301,9 @@ inline constexpr PrefixGroup scepterGroups[] = {
     opens("7. + Lightning Resist\n", pm12),
     opens("8. + Poison Resist\n", pm13),
     opens("9. + Paladin Skill Levels\n", pm14),
-    single("10. Kill regenerates mana\n", "Triumphant   +1 Mana after each kill\n", "1Triumphant"),
-    single("11. Make Monsters Flee\n", "Howling    Makes Monster's Flee\n", "1Howling"),
+    singlePrefix("10. Kill regenerates mana\n", "Triumphant   +1 Mana after each kill\n",
+                 "1Triumphant"),
+    singlePrefix("11. Make Monsters Flee\n", "Howling    Makes Monster's Flee\n", "1Howling"),
 };
 
 inline constexpr PrefixGroup wandGroups[] = {
@@ -315,8 +317,9 @@ inline constexpr PrefixGroup wandGroups[] = {
     opens("8. + Lightning Resist\n", pm21),
     opens("9. + Poison Resist\n", pm22),
     opens("10. + Necromancer Skill Levels\n", pm23),
-    single("11. Kill regenerates mana\n", "Triumphant   +1 Mana after each kill\n", "1Triumphant"),
-    single("12. Make Monsters Flee\n", "Howling    Makes Monster's Flee\n", "1Howling"),
+    singlePrefix("11. Kill regenerates mana\n", "Triumphant   +1 Mana after each kill\n",
+                 "1Triumphant"),
+    singlePrefix("12. Make Monsters Flee\n", "Howling    Makes Monster's Flee\n", "1Howling"),
 };
 
 inline constexpr PrefixGroup staffGroups[] = {
@@ -330,8 +333,9 @@ inline constexpr PrefixGroup staffGroups[] = {
     opens("8. + Lightning Resist\n", pm21),
     opens("9. + Poison Resist\n", pm22),
     opens("10. + Sorceress Skill Levels\n", pm24),
-    single("11. Kill regenerates mana\n", "Triumphant   +1 Mana after each kill\n", "1Triumphant"),
-    single("12. Make Monsters Flee\n", "Howling    Makes Monster's Flee\n", "1Howling"),
+    singlePrefix("11. Kill regenerates mana\n", "Triumphant   +1 Mana after each kill\n",
+                 "1Triumphant"),
+    singlePrefix("12. Make Monsters Flee\n", "Howling    Makes Monster's Flee\n", "1Howling"),
 };
 
 inline constexpr PrefixGroup bowGroups[] = {
@@ -360,12 +364,12 @@ inline constexpr PrefixGroup bootsGroups[] = {
     opens("5. + Cold Resist\n", pm25),
     opens("6. + Lightning Resist\n", pm32),
     opens("7. + Poison Resist\n", pm33),
-    single("8. + Stamina\n", "Rugged   +5-10 to Max Stamina\n", "1Rugged"),
-    single("9. + Stamina Recovery\n", "Tireless  Heal Stamina +50%\n", "1Tireless"),
+    singlePrefix("8. + Stamina\n", "Rugged   +5-10 to Max Stamina\n", "1Rugged"),
+    singlePrefix("9. + Stamina Recovery\n", "Tireless  Heal Stamina +50%\n", "1Tireless"),
 };
 
 inline constexpr PrefixGroup glovesGroups[] = {
-    single("1. + Attack Rating\n", "Bronze   +10-20 to Attack Rating\n", "1Bronze"),
+    singlePrefix("1. + Attack Rating\n", "Bronze   +10-20 to Attack Rating\n", "1Bronze"),
     opens("2. + Defense\n", pm29),
     opens("3. + Mana\n", pm31),
     opens("4. + Light Radius\n", pm18),
@@ -373,7 +377,7 @@ inline constexpr PrefixGroup glovesGroups[] = {
     opens("6. + Cold Resist\n", pm34),
     opens("7. + Lightning Resist\n", pm35),
     opens("8. + Poison Resist\n", pm33),
-    single("9. + Stamina\n", "Rugged   +5-10 to Max Stamina\n", "1Rugged"),
+    singlePrefix("9. + Stamina\n", "Rugged   +5-10 to Max Stamina\n", "1Rugged"),
 };
 
 inline constexpr PrefixGroup shieldGroups[] = {
@@ -385,7 +389,8 @@ inline constexpr PrefixGroup shieldGroups[] = {
     opens("6. + Cold Resist\n", pm34),
     opens("7. + Lightning Resist\n", pm35),
     opens("8. + Poison Resist\n", pm33),
-    single("9. Damage taken to mana\n", "Vulpine   10% Damage taken Goes to Mana\n", "1Vulpine"),
+    singlePrefix("9. Damage taken to mana\n", "Vulpine   10% Damage taken Goes to Mana\n",
+                 "1Vulpine"),
 };
 
 inline constexpr PrefixGroup beltGroups[] = {
@@ -396,23 +401,24 @@ inline constexpr PrefixGroup beltGroups[] = {
     opens("5. + Cold Resist\n", pm34),
     opens("6. + Lightning Resist\n", pm26),
     opens("7. + Poison Resist\n", pm27),
-    single("8. + Stamina\n", "Rugged   +5-10 to Max Stamina\n", "1Rugged"),
+    singlePrefix("8. + Stamina\n", "Rugged   +5-10 to Max Stamina\n", "1Rugged"),
 };
 
 inline constexpr PrefixGroup amuletGroups[] = {
-    single("1.  + Attack Rating\n", "Bronze   + 10-20  to Attack Rating\n", "1Bronze"),
+    singlePrefix("1.  + Attack Rating\n", "Bronze   + 10-20  to Attack Rating\n", "1Bronze"),
     opens("2.  + Mana\n", pm9),
     opens("3.  + Light Radius\n", pm18),
     opens("4.  + Fire Resist\n", pm19),
     opens("5.  + Cold Resist\n", pm20),
     opens("6.  + Lightning Resist\n", pm21),
     opens("7.  + Poison Resist\n", pm13),
-    single("8.  + Resist All\n", "Prismatic   +15-25% to all resistances\n", "1Prismatic"),
+    singlePrefix("8.  + Resist All\n", "Prismatic   +15-25% to all resistances\n", "1Prismatic"),
     opens("9.  + Skill Levels\n", pm39),
-    single("10. Damage Generates Mana\n", "Vulpine    10% Damage taken Goes to Mana\n", "1Vulpine"),
-    single("11. Better Chance to find magic items\n",
-           "Fortuitous 10-15% Better Chance of Getting Magic Item\n", "1Fortuitous"),
-    single("12. + to max stamina\n", "Rugged +5-10 to Max Stamina\n", "1Rugged"),
+    singlePrefix("10. Damage Generates Mana\n", "Vulpine    10% Damage taken Goes to Mana\n",
+                 "1Vulpine"),
+    singlePrefix("11. Better Chance to find magic items\n",
+                 "Fortuitous 10-15% Better Chance of Getting Magic Item\n", "1Fortuitous"),
+    singlePrefix("12. + to max stamina\n", "Rugged +5-10 to Max Stamina\n", "1Rugged"),
 };
 
 inline constexpr PrefixGroup ringGroups[] = {
@@ -423,12 +429,12 @@ inline constexpr PrefixGroup ringGroups[] = {
     opens("5.  + Cold Resist\n", pm20),
     opens("6.  + Lightning Resist\n", pm21),
     opens("7.  + Poison Resist\n", pm13),
-    single("8.  + Resist All\n", "Prismatic   +15% to all resistances\n", "1Prismatic"),
-    single("9.  + 1 Mana after each kill\n", "Triumphant  +1 Mana after each kill\n",
-           "1Triumphant"),
-    single("10. Increased Chance to find Magic Item\n",
-           "Fortuitous 10-15% Better Chance of Getting Magic Item\n", "1Fortuitous"),
-    single("11. + Max Stamina\n", "Rugged +5-10 to Max Stamina\n", "1Rugged"),
+    singlePrefix("8.  + Resist All\n", "Prismatic   +15% to all resistances\n", "1Prismatic"),
+    singlePrefix("9.  + 1 Mana after each kill\n", "Triumphant  +1 Mana after each kill\n",
+                 "1Triumphant"),
+    singlePrefix("10. Increased Chance to find Magic Item\n",
+                 "Fortuitous 10-15% Better Chance of Getting Magic Item\n", "1Fortuitous"),
+    singlePrefix("11. + Max Stamina\n", "Rugged +5-10 to Max Stamina\n", "1Rugged"),
 };
 
 }  // namespace prefix_data

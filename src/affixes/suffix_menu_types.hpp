@@ -30,8 +30,8 @@ constexpr SuffixGroup withRows(std::string_view line, CategorySet shownFor,
                                std::span<const SuffixRow> rows) {
   return {line, shownFor, rows, {}, noAffix};
 }
-constexpr SuffixGroup single(std::string_view line, CategorySet shownFor, std::string_view text,
-                             AffixTag tag) {
+constexpr SuffixGroup singleSuffix(std::string_view line, CategorySet shownFor,
+                                   std::string_view text, AffixTag tag) {
   return {line, shownFor, {}, text, tag};
 }
 

@@ -101,6 +101,7 @@ bool readChoice(Console& console, std::int32_t& answer) {
 
 void readRequiredChoice(Console& console, std::int32_t& answer, std::string_view question) {
   if (!readChoice(console, answer)) {
+    while (question.ends_with(' ') || question.ends_with(':')) question.remove_suffix(1);
     throw RunStopped("Tessark: the input ended at the question \"" + std::string(question) +
                      "\"; no report was written.");
   }

@@ -19,9 +19,11 @@ const AdditionEffect* damageSuffix(std::string_view name) {
 
 // Sets a base value that is still 0, and its lowest and best values, to what the statistics
 // table holds; a base item without an entry changes nothing.
-void fillBase(std::int32_t& base, std::int32_t& least, std::int32_t& best, std::int32_t found) {
-  if (base != 0 || found == 0) return;
-  base = least = best = found;
+void fillBase(std::int32_t& base, std::int32_t& least, std::int32_t& best,
+              std::int32_t (*lookup)(std::string_view), std::string_view baseName) {
+  if (base != 0) return;
+  const std::int32_t found = lookup(baseName);
+  if (found != 0) base = least = best = found;
 }
 
 // Raises a range by the percentages of `effect`, each computed from the base on its own.
@@ -37,10 +39,10 @@ void raiseByPercent(const PercentEffect& effect, std::int32_t baseMin, std::int3
 }  // namespace
 
 void ItemRecord::fillBaseRanges() {
-  fillBase(baseMinDamage, leastMinDamage, bestMinDamage, lookupMinDamage(baseName));
-  fillBase(baseMaxDamage, leastMaxDamage, bestMaxDamage, lookupMaxDamage(baseName));
-  fillBase(baseMinDefense, leastMinDefense, bestMinDefense, lookupMinDefense(baseName));
-  fillBase(baseMaxDefense, leastMaxDefense, bestMaxDefense, lookupMaxDefense(baseName));
+  fillBase(baseMinDamage, leastMinDamage, bestMinDamage, lookupMinDamage, baseName);
+  fillBase(baseMaxDamage, leastMaxDamage, bestMaxDamage, lookupMaxDamage, baseName);
+  fillBase(baseMinDefense, leastMinDefense, bestMinDefense, lookupMinDefense, baseName);
+  fillBase(baseMaxDefense, leastMaxDefense, bestMaxDefense, lookupMaxDefense, baseName);
 }
 
 void ItemRecord::applyAffix(AffixTag tag) {

@@ -36,11 +36,8 @@ void writeRange(TextFile& report, std::string_view label, std::int32_t min,
   report.write("\n");
 }
 
-}  // namespace
-
-void ItemRecord::writeItemReport(Console& console) const {
-  splitModifierList();
-
+// Writes "The Item.txt" of `item` from the six work files.
+void writeReportFile(const ItemRecord& item) {
   TextFile report(std::string(itemReportPath), TextFile::Mode::write);
   TextFile leastPrefixTexts = openForReading(leastPrefixTextsPath);
   TextFile bestPrefixTexts = openForReading(bestPrefixTextsPath);
@@ -49,33 +46,41 @@ void ItemRecord::writeItemReport(Console& console) const {
   TextFile prefixNames = openForReading(prefixNamesPath);
   TextFile suffixNames = openForReading(suffixNamesPath);
 
-  const CategoryId id = categoryIdOf(category);
+  const CategoryId id = categoryIdOf(item.category);
   const bool weapon = weapons.contains(id);
   const bool armor = armors.contains(id);
 
-  for (std::string_view part : {category, std::string_view("\n"), baseName, std::string_view("\n"),
-                                std::string_view("---------------------\n")}) {
+  for (std::string_view part :
+       {item.category, std::string_view("\n"), item.baseName, std::string_view("\n"),
+        std::string_view("---------------------\n")}) {
     report.write(part);
   }
   copyLines(prefixNames, report, " ");
-  for (std::string_view part : {std::string_view("\n"), baseName, std::string_view(" of\n")}) {
+  for (std::string_view part : {std::string_view("\n"), item.baseName, std::string_view(" of\n")}) {
     report.write(part);
   }
   copyLines(suffixNames, report, " ");
 
   report.write("\n------------------\nBest Possible Results: \n");
-  if (weapon) writeRange(report, "Damage: ", bestMinDamage, " -- ", bestMaxDamage);
-  if (armor) writeRange(report, "Defense: ", bestMinDefense, " -- ", bestMaxDefense);
+  if (weapon) writeRange(report, "Damage: ", item.bestMinDamage, " -- ", item.bestMaxDamage);
+  if (armor) writeRange(report, "Defense: ", item.bestMinDefense, " -- ", item.bestMaxDefense);
   copyLines(bestPrefixTexts, report, "\n");
   copyLines(bestSuffixTexts, report, "\n");
 
   report.write("\n------------------\nLowest Possible Results: \n");
-  if (weapon) writeRange(report, "Damage: ", leastMinDamage, " - ", leastMaxDamage);
-  if (armor) writeRange(report, "Defense: ", leastMinDefense, " -- ", leastMaxDefense);
+  if (weapon) writeRange(report, "Damage: ", item.leastMinDamage, " - ", item.leastMaxDamage);
+  if (armor) writeRange(report, "Defense: ", item.leastMinDefense, " -- ", item.leastMaxDefense);
   copyLines(leastPrefixTexts, report, "\n");
   copyLines(leastSuffixTexts, report, "\n");
   report.close();
+}
 
+}  // namespace
+
+void ItemRecord::writeItemReport(Console& console) const {
+  splitModifierList();
+  writeReportFile(*this);
+  // Only a complete report is announced.
   console.out << closingMessage;
 }
 

@@ -23,6 +23,7 @@ std::string_view from(std::string_view line, std::size_t position) {
 // Writes the record whose name line is `nameLine` and reads its Least and Best lines; returns
 // the last line read. The labels are cut by their length alone.
 std::string_view splitRecord(TextFile& list, std::string_view nameLine, RecordFiles files) {
+  static_assert(prefixLabel.size() == suffixLabel.size());
   files.names.write(from(nameLine, prefixLabel.size()));
   files.names.write("\n");
   files.leastTexts.write(from(list.readLine(), leastLabel.size()));
