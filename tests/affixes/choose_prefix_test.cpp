@@ -6,24 +6,15 @@
 #include <string_view>
 
 #include "dialogue/item_record.hpp"
+#include "support/affix_menu_run.hpp"
 
 namespace tessark {
 namespace {
 
-struct Outcome {
-  std::string printed;
-  AffixTag tag;
-  std::string unread;
-};
+using Outcome = testing::MenuOutcome;
 
 Outcome run(std::string_view category, const std::string& answers) {
-  ItemRecord record;
-  record.category = category;
-  std::istringstream in(answers);
-  std::ostringstream out, err;
-  Console console{in, out, err};
-  const AffixTag tag = record.choosePrefix(console);
-  return {out.str(), tag, std::string(std::istreambuf_iterator<char>(in), {})};
+  return testing::runAffixMenu(&ItemRecord::choosePrefix, category, answers);
 }
 
 const std::string meleeMenu =

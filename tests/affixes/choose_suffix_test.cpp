@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "dialogue/item_record.hpp"
+#include "support/affix_menu_run.hpp"
 
 namespace tessark {
 namespace {
@@ -44,19 +45,10 @@ const std::string swordMenu = groupMenu({1, 4, 6, 7, 8, 9, 10, 11, 13, 14, 15, 1
 const std::string amuletMenu =
     groupMenu({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 19, 20, 21, 22, 24, 31});
 
-struct Outcome {
-  std::string printed;
-  AffixTag tag;
-};
+using Outcome = testing::MenuOutcome;
 
 Outcome run(std::string_view category, const std::string& answers) {
-  ItemRecord record;
-  record.category = category;
-  std::istringstream in(answers);
-  std::ostringstream out, err;
-  Console console{in, out, err};
-  const AffixTag tag = record.chooseSuffix(console);
-  return {out.str(), tag};
+  return testing::runAffixMenu(&ItemRecord::chooseSuffix, category, answers);
 }
 
 TEST(ChooseSuffix, EachCategorySeesOnlyTheGroupsThatFitIt) {
