@@ -48,7 +48,11 @@ int runProgram(Console& console) {
       console.out << classificationPrompt;
       readRequiredChoice(console, answer, classificationPrompt);
       if (answer == 1 || answer == 2) {
-        answer == 1 ? describeMagicItem(console) : describeRareItem(console);
+        if (answer == 1) {
+          describeMagicItem(console);
+        } else {
+          describeRareItem(console);
+        }
         checkShown(console);
         return 0;
       }
