@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 #include "affixes/prefix_menu_types.hpp"
 #include "catalogue/category_id.hpp"
@@ -322,21 +323,19 @@ inline constexpr PrefixGroup wandGroups[] = {
     singlePrefix("12. Make Monsters Flee\n", "Howling    Makes Monster's Flee\n", "1Howling"),
 };
 
-inline constexpr PrefixGroup staffGroups[] = {
-    opens("1. + Attack Rating\n", pm15),
-    opens("2. + Damage\n", pm16),
-    opens("3. + Attack Rating and Damage\n", pm17),
-    opens("4. + Mana\n", pm9),
-    opens("5. + Light Radius\n", pm18),
-    opens("6. + Fire Resist\n", pm19),
-    opens("7. + Cold Resist\n", pm20),
-    opens("8. + Lightning Resist\n", pm21),
-    opens("9. + Poison Resist\n", pm22),
-    opens("10. + Sorceress Skill Levels\n", pm24),
-    singlePrefix("11. Kill regenerates mana\n", "Triumphant   +1 Mana after each kill\n",
-                 "1Triumphant"),
-    singlePrefix("12. Make Monsters Flee\n", "Howling    Makes Monster's Flee\n", "1Howling"),
-};
+// A copy of `groups` in which group `number` is `replacement`.
+template <std::size_t Count>
+consteval std::array<PrefixGroup, Count> replaceGroup(const PrefixGroup (&groups)[Count],
+                                                      std::size_t number, PrefixGroup replacement) {
+  std::array<PrefixGroup, Count> copy{};
+  for (std::size_t i = 0; i < Count; ++i) copy[i] = groups[i];
+  copy.at(number - 1) = replacement;
+  return copy;
+}
+
+// The Staff sees the Wand's menus but for the skill levels of its own class.
+inline constexpr std::array<PrefixGroup, 12> staffGroups =
+    replaceGroup(wandGroups, 10, opens("10. + Sorceress Skill Levels\n", pm24));
 
 inline constexpr PrefixGroup bowGroups[] = {
     opens("1. + Attack Rating\n", pm1),
