@@ -8,6 +8,7 @@
 
 #include "dialogue/item_record.hpp"
 #include "support/affix_menu_run.hpp"
+#include "support/dialogue_texts.hpp"
 
 namespace tessark {
 namespace {
@@ -95,15 +96,7 @@ TEST(ChooseSuffix, TheTwoLifeSuffixesAreDistinct) {
   EXPECT_EQ(reduction.tag, "2Life2");
 
   const Outcome life = run("Amulet", "4\n1\n");
-  EXPECT_EQ(life.printed, amuletMenu +
-                              "1. Life       + 5 to Life\n"
-                              "2. Jackal     + 1-5 to Life\n"
-                              "3. Fox        + 5-10 to Life\n"
-                              "4. Wolf       +11-20 to Life\n"
-                              "5. Tiger      +21-30 to Life\n"
-                              "6. Mammoth    +31-40 to Life\n"
-                              "7. Colossus   +41-60 to Life\n"
-                              "Which Suffix: ");
+  EXPECT_EQ(life.printed, amuletMenu + std::string(testing::texts::allLifeRows));
   EXPECT_EQ(life.tag, "2Life");
 }
 

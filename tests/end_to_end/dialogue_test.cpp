@@ -90,15 +90,6 @@ constexpr std::string_view armorSuffixGroups =
     "15. + Life Regeneration\n18. Faster Hit Recovery\n19. Damage Reduction\n"
     "20. Magic Damage Reduction\n25. Attacker takes damage\n26. - Item Requirements\n"
     "Which Category of Suffixes: ";
-constexpr std::string_view armorLifeRows =
-    "1. Life       + 5 to Life\n"
-    "2. Jackal     + 1-5 to Life\n"
-    "3. Fox        + 5-10 to Life\n"
-    "4. Wolf       +11-20 to Life\n"
-    "5. Tiger      +21-30 to Life\n"
-    "6. Mammoth    +31-40 to Life\n"
-    "7. Colossus   +41-60 to Life\n"
-    "Which Suffix: ";
 constexpr std::string_view armorDamageReductionRows =
     "1. Health     Damage Reduced by 1 \nWhich Suffix: ";
 constexpr std::string_view attackerDamageRows =
@@ -256,7 +247,7 @@ TEST(Dialogue, RareArmorShowsAllPrefixMenusThenAllSuffixMenus) {
                                 armorPrefixGroups,
                                 armorManaPrefixRows,
                                 armorSuffixGroups,
-                                armorLifeRows,
+                                allLifeRows,
                                 armorSuffixGroups,
                                 armorDamageReductionRows,
                                 armorSuffixGroups,

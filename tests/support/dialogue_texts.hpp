@@ -93,4 +93,15 @@ inline constexpr std::string_view closingMessage =
     "If you like the item, Run Corvellan to store it \n"
     "in your library.\n";
 
+// The rows of suffix group 4 as an item that sees all seven prints them, and the prompt.
+inline constexpr std::string_view allLifeRows =
+    "1. Life       + 5 to Life\n"
+    "2. Jackal     + 1-5 to Life\n"
+    "3. Fox        + 5-10 to Life\n"
+    "4. Wolf       +11-20 to Life\n"
+    "5. Tiger      +21-30 to Life\n"
+    "6. Mammoth    +31-40 to Life\n"
+    "7. Colossus   +41-60 to Life\n"
+    "Which Suffix: ";
+
 }  // namespace tessark::testing::texts
