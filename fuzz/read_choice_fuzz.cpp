@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "dialogue/read_choice.hpp"
+#include "foundation/read_choice.hpp"
 
 namespace {
 

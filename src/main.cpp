@@ -1,7 +1,7 @@
 #include <iostream>
 
-#include "dialogue/console.hpp"
 #include "dialogue/run_program.hpp"
+#include "foundation/console.hpp"
 
 // Command line arguments are ignored: the whole dialogue runs on the standard streams.
 int main() {

@@ -3,9 +3,9 @@
 
 #include "affixes/prefix_menus.hpp"
 #include "catalogue/categories.hpp"
-#include "dialogue/item_record.hpp"
-#include "dialogue/numbered_choice.hpp"
-#include "dialogue/read_choice.hpp"
+#include "foundation/item_record.hpp"
+#include "foundation/numbered_choice.hpp"
+#include "foundation/read_choice.hpp"
 
 namespace tessark {
 namespace {

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "catalogue/category_id.hpp"
-#include "dialogue/affix_tag.hpp"
+#include "foundation/affix_tag.hpp"
 
 namespace tessark {
 

@@ -7,7 +7,7 @@
 
 #include "affixes/suffix_menu_types.hpp"
 #include "catalogue/category_id.hpp"
-#include "dialogue/affix_tag.hpp"
+#include "foundation/affix_tag.hpp"
 
 namespace tessark {
 

@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "dialogue/item_record.hpp"
+#include "foundation/item_record.hpp"
 
 namespace tessark {
 namespace {

@@ -3,10 +3,10 @@
 #include <string_view>
 
 #include "catalogue/categories.hpp"
-#include "dialogue/item_record.hpp"
-#include "dialogue/numbered_choice.hpp"
-#include "dialogue/print_lines.hpp"
-#include "dialogue/read_choice.hpp"
+#include "foundation/item_record.hpp"
+#include "foundation/numbered_choice.hpp"
+#include "foundation/print_lines.hpp"
+#include "foundation/read_choice.hpp"
 
 namespace tessark {
 namespace {

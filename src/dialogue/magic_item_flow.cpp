@@ -2,10 +2,10 @@
 #include <cstdint>
 #include <string_view>
 
-#include "dialogue/item_record.hpp"
-#include "dialogue/print_lines.hpp"
-#include "dialogue/read_choice.hpp"
 #include "dialogue/run_program.hpp"
+#include "foundation/item_record.hpp"
+#include "foundation/print_lines.hpp"
+#include "foundation/read_choice.hpp"
 
 namespace tessark {
 namespace {

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "dialogue/print_lines.hpp"
-#include "dialogue/read_choice.hpp"
-#include "dialogue/run_stopped.hpp"
+#include "foundation/print_lines.hpp"
+#include "foundation/read_choice.hpp"
+#include "foundation/run_stopped.hpp"
 #include "report/modifier_list.hpp"
 
 namespace tessark {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogue/console.hpp"
+#include "foundation/console.hpp"
 
 namespace tessark {
 

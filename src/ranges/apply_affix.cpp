@@ -1,6 +1,6 @@
 #include <cstdint>
 
-#include "dialogue/item_record.hpp"
+#include "foundation/item_record.hpp"
 #include "ranges/effect_tables.hpp"
 #include "ranges/percent_increase.hpp"
 

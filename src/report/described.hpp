@@ -3,7 +3,7 @@
 #include <span>
 #include <string_view>
 
-#include "dialogue/affix_tag.hpp"
+#include "foundation/affix_tag.hpp"
 #include "report/description_entry.hpp"
 #include "report/prefix_descriptions.hpp"
 #include "report/suffix_descriptions.hpp"

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "catalogue/categories.hpp"
-#include "dialogue/item_record.hpp"
+#include "foundation/item_record.hpp"
 #include "report/split_modifier_list.hpp"
 #include "report/text_file.hpp"
 

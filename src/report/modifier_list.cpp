@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "dialogue/item_record.hpp"
+#include "foundation/item_record.hpp"
 #include "report/prefix_descriptions.hpp"
 #include "report/suffix_descriptions.hpp"
 #include "report/text_file.hpp"

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "dialogue/run_stopped.hpp"
+#include "foundation/run_stopped.hpp"
 
 namespace tessark {
 namespace {

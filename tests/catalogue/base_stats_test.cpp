@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "dialogue/item_record.hpp"
+#include "foundation/item_record.hpp"
 
 namespace tessark {
 namespace {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <utility>
 
-#include "dialogue/item_record.hpp"
+#include "foundation/item_record.hpp"
 #include "support/dialogue_texts.hpp"
 
 namespace tessark {

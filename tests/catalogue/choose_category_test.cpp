@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "dialogue/item_record.hpp"
+#include "foundation/item_record.hpp"
 #include "support/dialogue_texts.hpp"
 
 namespace tessark {

@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "dialogue/item_record.hpp"
+#include "foundation/item_record.hpp"
 #include "report/modifier_list.hpp"
 #include "support/work_folder.hpp"
 

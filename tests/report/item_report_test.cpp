@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "dialogue/item_record.hpp"
-#include "dialogue/run_stopped.hpp"
+#include "foundation/item_record.hpp"
+#include "foundation/run_stopped.hpp"
 #include "report/modifier_list.hpp"
 #include "report/split_modifier_list.hpp"
 #include "support/work_folder.hpp"

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <string_view>
 
-#include "dialogue/item_record.hpp"
-#include "dialogue/run_stopped.hpp"
+#include "foundation/item_record.hpp"
+#include "foundation/run_stopped.hpp"
 #include "ranges/effect_tables.hpp"
 #include "report/prefix_descriptions.hpp"
 #include "report/suffix_descriptions.hpp"

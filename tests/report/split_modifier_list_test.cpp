@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "dialogue/run_stopped.hpp"
+#include "foundation/run_stopped.hpp"
 #include "report/modifier_list.hpp"
 #include "support/work_folder.hpp"
 

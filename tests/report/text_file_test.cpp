@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "dialogue/run_stopped.hpp"
+#include "foundation/run_stopped.hpp"
 #include "support/work_folder.hpp"
 
 namespace tessark {

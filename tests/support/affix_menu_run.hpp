@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "dialogue/item_record.hpp"
+#include "foundation/item_record.hpp"
 
 namespace tessark::testing {
 

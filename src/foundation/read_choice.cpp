@@ -1,9 +1,9 @@
-#include "dialogue/read_choice.hpp"
+#include "foundation/read_choice.hpp"
 
 #include <limits>
 #include <string>
 
-#include "dialogue/run_stopped.hpp"
+#include "foundation/run_stopped.hpp"
 
 namespace tessark {
 namespace {

@@ -1,4 +1,4 @@
-#include "dialogue/item_record.hpp"
+#include "foundation/item_record.hpp"
 
 namespace tessark {
 

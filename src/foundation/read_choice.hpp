@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "dialogue/console.hpp"
+#include "foundation/console.hpp"
 
 namespace tessark {
 

@@ -1,4 +1,4 @@
-#include "dialogue/read_choice.hpp"
+#include "foundation/read_choice.hpp"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogue/run_stopped.hpp"
+#include "foundation/run_stopped.hpp"
 
 namespace tessark {
 namespace {

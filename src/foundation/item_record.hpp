@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "dialogue/affix_tag.hpp"
-#include "dialogue/console.hpp"
+#include "foundation/affix_tag.hpp"
+#include "foundation/console.hpp"
 
 namespace tessark {
 
@@ -14,7 +14,7 @@ namespace tessark {
 // defined in the folders of the subsystems that own them.
 class ItemRecord {
  public:
-  // --- dialogue/item_record.cpp
+  // --- foundation/item_record.cpp
   // Sets the four base values and the eight lowest and best values to 0.
   void clearRanges();
 
