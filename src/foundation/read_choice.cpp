@@ -1,7 +1,10 @@
 #include "foundation/read_choice.hpp"
 
+#include <cstring>
+#include <ios>
 #include <limits>
 #include <string>
+#include <system_error>
 
 #include "foundation/run_stopped.hpp"
 
@@ -38,9 +41,8 @@ void discardLine(std::istream& in) {
   in.setstate(std::ios::eofbit);
 }
 
-}  // namespace
-
-bool readChoice(Console& console, std::int32_t& answer) {
+// readChoice without the care for read errors.
+bool readAnswer(Console& console, std::int32_t& answer) {
   std::istream& in = console.in;
   if (!in.good()) {
     in.setstate(std::ios::failbit);
@@ -97,6 +99,23 @@ bool readChoice(Console& console, std::int32_t& answer) {
   if (negative) value = -value;
   answer = static_cast<std::int32_t>(value < lowest ? lowest : value > highest ? highest : value);
   return true;
+}
+
+}  // namespace
+
+bool readChoice(Console& console, std::int32_t& answer) {
+  try {
+    return readAnswer(console, answer);
+  } catch (const std::ios_base::failure& failure) {
+    // The stream buffer of standard input throws on a read error. Asking again could only fail
+    // again, and taking the error for the end of the input would hide it.
+    std::string message = "Tessark: cannot read the answers from standard input";
+    const std::error_code error = failure.code();
+    if (error.category() == std::system_category() || error.category() == std::generic_category()) {
+      message += ": " + std::string(std::strerror(error.value()));
+    }
+    throw RunStopped(message + ".");
+  }
 }
 
 void readRequiredChoice(Console& console, std::int32_t& answer, std::string_view question) {

@@ -120,5 +120,26 @@ TEST(ReadRequiredChoice, StopsTheRunWhenTheInputHasEnded) {
   EXPECT_THROW(readRequiredChoice(console, answer, "What classification of item: "), RunStopped);
 }
 
+// Gives its text, then fails as the buffer of standard input does on a read error.
+struct FailingBuffer : std::stringbuf {
+  using std::stringbuf::stringbuf;
+  int_type underflow() override {
+    const int_type c = std::stringbuf::underflow();
+    if (c == traits_type::eof()) throw std::ios_base::failure("read error");
+    return c;
+  }
+};
+
+TEST(ReadChoice, AReadErrorStopsTheRunInsteadOfEndingTheInput) {
+  FailingBuffer buffer("1\n");
+  std::istream in(&buffer);
+  std::ostringstream out, err;
+  Console console{in, out, err};
+  std::int32_t answer = 0;
+  EXPECT_TRUE(readChoice(console, answer));
+  EXPECT_EQ(answer, 1);
+  EXPECT_THROW(readChoice(console, answer), RunStopped);
+}
+
 }  // namespace
 }  // namespace tessark
