@@ -8,6 +8,7 @@
 #include "foundation/read_choice.hpp"
 #include "foundation/run_stopped.hpp"
 #include "report/modifier_list.hpp"
+#include "report/work_folder_lock.hpp"
 
 namespace tessark {
 namespace {
@@ -40,6 +41,8 @@ void checkShown(Console& console) {
 
 int runProgram(Console& console) {
   try {
+    // Held to the end of the run: nothing may change the work files of another run.
+    const WorkFolderLock lock;
     emptyModifierList();
     printLines(console.out, banner);
     std::int32_t answer = 0;

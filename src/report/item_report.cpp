@@ -38,7 +38,7 @@ void writeRange(TextFile& report, std::string_view label, std::int32_t min,
 
 // Writes "The Item.txt" of `item` from the six work files.
 void writeReportFile(const ItemRecord& item) {
-  TextFile report(std::string(itemReportPath), TextFile::Mode::write);
+  TextFile report(std::string(itemReportPath), TextFile::Mode::write, TextFile::Kind::report);
   TextFile leastPrefixTexts = openForReading(leastPrefixTextsPath);
   TextFile bestPrefixTexts = openForReading(bestPrefixTextsPath);
   TextFile leastSuffixTexts = openForReading(leastSuffixTextsPath);

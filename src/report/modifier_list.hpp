@@ -17,7 +17,7 @@ inline constexpr std::string_view leastLabel = "Least: ";
 inline constexpr std::string_view bestLabel = "Best: ";
 
 // Creates the modifier list empty, truncating what an earlier run left. Throws RunStopped when
-// it cannot be created, which is how a missing "files" folder shows before any question.
+// it cannot be created.
 void emptyModifierList();
 
 // Appends the record of the entry of `table` whose key is exactly `name`; nothing for no entry.

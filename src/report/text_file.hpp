@@ -11,13 +11,18 @@ namespace tessark {
 
 // One text file, open for the span of one operation. Every failure to open, read or write it
 // completely throws RunStopped with a message that names the file, so that a failure is never
-// taken for success.
+// taken for success. Opening never waits: a pipe or a device in a file's place cannot hang a run.
 class TextFile {
  public:
   enum class Mode { write, append, read };
 
+  // What may stand at the path. A work file is Tessark's own and must be a regular file (or a
+  // link to one): a pipe could hang a run and a device could feed a reading loop for ever. The
+  // report may be whatever the player put there, such as a link to a terminal.
+  enum class Kind { workFile, report };
+
   // Opens `path`; writing replaces or creates, appending creates when missing.
-  TextFile(std::string path, Mode mode);
+  TextFile(std::string path, Mode mode, Kind kind = Kind::workFile);
   // A file left open by a failure keeps only what was written to it, as if truncated at open.
   ~TextFile();
   TextFile(TextFile&&) = default;
@@ -41,19 +46,23 @@ class TextFile {
     void operator()(std::FILE* file) const { std::fclose(file); }
   };
 
-  [[noreturn]] void fail(std::string_view action) const;
+  // Throws RunStopped for a failure to `action` the file, for the reason `errorNumber`.
+  [[noreturn]] void fail(std::string_view action, int errorNumber) const;
   // Cuts a file opened for writing to what was written to it; false when that fails.
   bool cutToWritten();
 
   std::string path_;
   Mode mode_;
   std::unique_ptr<std::FILE, Closer> file_;
+  // The size of a regular file when it was opened, or -1 for anything else, which has no
+  // earlier content to cut.
+  std::intmax_t sizeAtOpen_ = -1;
   std::uintmax_t written_ = 0;
   std::array<char, 100> line_{};
 };
 
 // The message for a file that cannot be opened, read or written; a missing "files" folder is
-// named as such, with what to do about it.
+// named as such, with what to do about it, and so is a work file that is not a regular file.
 std::string fileFailureMessage(std::string_view action, std::string_view path, int errorNumber);
 
 }  // namespace tessark
