@@ -85,6 +85,22 @@ constexpr bool effectsDescribed() {
 }
 static_assert(effectsDescribed());
 
+// Every effect raises the best result at least as much as the lowest, so that no item's lowest
+// result passes its best.
+constexpr bool bestNeverBelowLowest() {
+  for (const PercentEffect& effect : damagePrefixEffects) {
+    if (effect.lowest > effect.best) return false;
+  }
+  for (const PercentEffect& effect : defensePrefixEffects) {
+    if (effect.lowest > effect.best) return false;
+  }
+  for (const AdditionEffect& effect : damageSuffixEffects) {
+    if (effect.lowest > effect.best) return false;
+  }
+  return true;
+}
+static_assert(bestNeverBelowLowest());
+
 // The effect of `table` that matches `affix`, or nullptr.
 template <typename Effect>
 constexpr const Effect* findEffect(std::span<const Effect> table, std::string_view affix) {

@@ -87,7 +87,6 @@ inline constexpr std::array<DescriptionEntry, 70> prefixDescriptions{{
     {"Howling", "Hit Causes Monsters to Flee", "Hit Causes Monsters to Flee"},
 }};
 
-static_assert(prefixDescriptions.size() == 70);
 static_assert(keysAreUnique(prefixDescriptions));
 static_assert(recordLinesFit(prefixDescriptions));
 

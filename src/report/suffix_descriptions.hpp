@@ -107,7 +107,6 @@ inline constexpr std::array<DescriptionEntry, 91> suffixDescriptions{{
     {"Thawing", "Half Freeze Duration", "Half Freeze Duration"},
 }};
 
-static_assert(suffixDescriptions.size() == 91);
 static_assert(keysAreUnique(suffixDescriptions));
 static_assert(recordLinesFit(suffixDescriptions));
 
