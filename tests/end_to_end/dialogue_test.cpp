@@ -345,12 +345,13 @@ TEST(Dialogue, OnlyASuffixShowsTheSuffixMenusAlone) {
                  {worth});
 }
 
-TEST(Dialogue, RareCountsRefuseFourAsSilently) {
+TEST(Dialogue, RareCountsRefuseFourSilentlyAndOnePrefixAloneIsApplied) {
   WorkFolder folder;
-  const std::string out = join({banner, classificationMenu, rareAmuletTail, prefixCountPrompt,
-                                suffixCountPrompt, itemlessEnd});
-  expectFinished(folder, "2\n17\n1\n4\n0\n4\n0\n", out, itemReport("Amulet", "Amulet", {}, "", ""),
-                 {});
+  const std::string out =
+      join({banner, classificationMenu, rareAmuletTail, prefixCountPrompt, suffixCountPrompt,
+            suffixCountPrompt, rulesBanner, amuletPrefixGroups, prismaticLine, closingMessage});
+  expectFinished(folder, "2\n17\n1\n4\n1\n4\n0\n8\n", out,
+                 itemReport("Amulet", "Amulet", {prismatic}, "", ""), {prismatic});
 }
 
 TEST(Dialogue, InputEndingInAnAskAgainLoopStopsWithoutReport) {
