@@ -1,3 +1,6 @@
+// The shapes of the prefix menus: a row returns a tag, a sub-menu is a header over numbered rows,
+// a group line opens a sub-menu or names a single prefix, and a block is the whole group menu of
+// the categories that share it. The tables are in prefix_menus.hpp; choose_prefix.cpp walks them.
 #pragma once
 
 #include <cstddef>

@@ -1,3 +1,6 @@
+// The shapes of the suffix menus: a row returns a tag and knows the categories it is printed for;
+// a group line holds rows or names a single suffix. The table is in suffix_menus.hpp;
+// choose_suffix.cpp walks it.
 #pragma once
 
 #include <span>

@@ -1,3 +1,5 @@
+// The shape of a base item and of a base item menu, shared by the catalogue (categories.hpp)
+// and the statistics tables that view its items (base_stats.hpp).
 #pragma once
 
 #include <cstdint>

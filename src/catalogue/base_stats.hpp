@@ -1,3 +1,6 @@
+// The base damage and defense tables: the weapon and the armor base items, gathered at compile
+// time from the catalogue (categories.hpp), so that each name and range is written once. The
+// lookups that read them are in base_stats.cpp; applyAffix (ranges/) calls them.
 #pragma once
 
 #include <array>

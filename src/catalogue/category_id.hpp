@@ -1,3 +1,6 @@
+// The categories as numbers and sets: CategoryId follows the category menu, and CategorySet names
+// the categories that see a menu line (weapons, armors, allBut). The affix menus in affixes/
+// mark their lines with these sets; names and base item menus are in categories.hpp.
 #pragma once
 
 #include <cstdint>

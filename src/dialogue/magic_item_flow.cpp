@@ -1,3 +1,6 @@
+// describeMagicItem, the flow of a magical item: category and base item, then a prefix, a suffix
+// or both (asked again until the answer is 1 to 3), the chosen menus, the tags applied prefix
+// first, and the report. run_program.cpp calls it; rare_item_flow.cpp is its sibling.
 #include <array>
 #include <cstdint>
 #include <string_view>

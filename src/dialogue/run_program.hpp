@@ -1,3 +1,6 @@
+// The top of the program: runProgram and the two flows it hands over to. Only main.cpp includes
+// this header. The flows drive every subsystem through the one ItemRecord of the run
+// (foundation/item_record.hpp).
 #pragma once
 
 #include "foundation/console.hpp"

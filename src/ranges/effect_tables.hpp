@@ -1,6 +1,13 @@
+// The affixes that change damage or defense: the damage prefixes (each with a twin of equal
+// effect) and the defense prefixes raise a range by percentages of its base, the damage suffixes
+// add to one end of it; every other affix only records its description. The checks below prove
+// that each effect is described and that its description shows the numbers it applies
+// (report/prefix_descriptions.hpp, report/suffix_descriptions.hpp). applyAffix (apply_affix.cpp)
+// reads the tables.
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -84,6 +91,83 @@ constexpr bool effectsDescribed() {
   return true;
 }
 static_assert(effectsDescribed());
+
+// Every effect raises the best result at least as much as the lowest, so that no item's lowest
+// result passes its best.
+constexpr bool bestNeverBelowLowest() {
+  for (const PercentEffect& effect : damagePrefixEffects) {
+    if (effect.lowest > effect.best) return false;
+  }
+  for (const PercentEffect& effect : defensePrefixEffects) {
+    if (effect.lowest > effect.best) return false;
+  }
+  for (const AdditionEffect& effect : damageSuffixEffects) {
+    if (effect.lowest > effect.best) return false;
+  }
+  return true;
+}
+static_assert(bestNeverBelowLowest());
+
+// The description of `name` in `table`; every effect has one (effectsDescribed).
+constexpr const DescriptionEntry& descriptionOf(std::span<const DescriptionEntry> table,
+                                                std::string_view name) {
+  for (const DescriptionEntry& entry : table) {
+    if (entry.key == name) return entry;
+  }
+  return table.front();
+}
+
+// The whole number whose last digit stands just before `end` in `text`.
+constexpr std::int32_t numberBefore(std::string_view text, std::size_t end) {
+  std::size_t start = end;
+  while (start > 0 && text[start - 1] >= '0' && text[start - 1] <= '9') --start;
+  std::int32_t number = 0;
+  for (std::size_t pos = start; pos < end; ++pos) number = number * 10 + (text[pos] - '0');
+  return number;
+}
+
+// Whether `text` shows `factor` as its percentage, as "120% Defense" shows 1.2.
+constexpr bool showsPercent(std::string_view text, double factor) {
+  const std::size_t percent = text.find('%');
+  return percent != std::string_view::npos &&
+         numberBefore(text, percent) == static_cast<std::int32_t>(factor * 100 + 0.5);
+}
+
+// Whether `text` shows "+amount to <end> Damage".
+constexpr bool showsAddition(std::string_view text, std::int32_t amount, DamageEnd end) {
+  const std::size_t space = text.find(' ');
+  return text.starts_with('+') && space != std::string_view::npos &&
+         numberBefore(text, space) == amount &&
+         text.substr(space).starts_with(end == DamageEnd::minimum ? " to Minimum" : " to Maximum");
+}
+
+// Whether every effect changes the values by what the description of its affix shows the player
+// in the report, so that two rows swapped or a value mistyped in one table fails the build.
+constexpr bool effectsMatchDescriptions() {
+  for (std::span<const PercentEffect> table :
+       {std::span<const PercentEffect>(damagePrefixEffects),
+        std::span<const PercentEffect>(defensePrefixEffects)}) {
+    for (const PercentEffect& effect : table) {
+      for (std::string_view name : {effect.name, effect.twin}) {
+        if (name.empty()) continue;
+        const DescriptionEntry& entry = descriptionOf(prefixDescriptions, name);
+        if (!showsPercent(entry.leastText, effect.lowest) ||
+            !showsPercent(entry.bestText, effect.best)) {
+          return false;
+        }
+      }
+    }
+  }
+  for (const AdditionEffect& effect : damageSuffixEffects) {
+    const DescriptionEntry& entry = descriptionOf(suffixDescriptions, effect.name);
+    if (!showsAddition(entry.leastText, effect.lowest, effect.end) ||
+        !showsAddition(entry.bestText, effect.best, effect.end)) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(effectsMatchDescriptions());
 
 // The effect of `table` that matches `affix`, or nullptr.
 template <typename Effect>

@@ -1,3 +1,6 @@
+// Whether a tag names an affix that the description tables describe; the compile-time checks of
+// the affix menus (affixes/menu_tags_described.cpp) and of the effects (ranges/effect_tables.hpp)
+// use it.
 #pragma once
 
 #include <span>

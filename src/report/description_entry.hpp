@@ -1,3 +1,6 @@
+// The shape of an entry of the description tables (prefix_descriptions.hpp,
+// suffix_descriptions.hpp), and the checks both tables pass: unique keys, and record lines short
+// enough for the split to read whole.
 #pragma once
 
 #include <cstddef>

@@ -335,6 +335,25 @@ TEST(Dialogue, RareCountsAreAskedAgainSilentlyUntilZeroToThree) {
                  itemReport("Amulet", "Amulet", {}, "", ""), {});
 }
 
+TEST(Dialogue, OnlyASuffixShowsTheSuffixMenusAlone) {
+  WorkFolder folder;
+  const std::string out =
+      join({banner, classificationMenu, categoryMenu, qualityMenu, normalSwordMenu,
+            modificationMenu, swordSuffixGroups, minimumDamageRows, closingMessage});
+  expectFinished(folder, "1\n1\n1\n1\n2\n6\n1\n", out,
+                 itemReport("Sword", "Short Sword", {worth}, "Damage: 3 -- 7\n", "Damage: 3 - 7\n"),
+                 {worth});
+}
+
+TEST(Dialogue, RareCountsRefuseFourSilentlyAndOnePrefixAloneIsApplied) {
+  WorkFolder folder;
+  const std::string out =
+      join({banner, classificationMenu, rareAmuletTail, prefixCountPrompt, suffixCountPrompt,
+            suffixCountPrompt, rulesBanner, amuletPrefixGroups, prismaticLine, closingMessage});
+  expectFinished(folder, "2\n17\n1\n4\n1\n4\n0\n8\n", out,
+                 itemReport("Amulet", "Amulet", {prismatic}, "", ""), {prismatic});
+}
+
 TEST(Dialogue, InputEndingInAnAskAgainLoopStopsWithoutReport) {
   const std::string start = join({banner, classificationMenu});
   const std::string sword = join({start, categoryMenu, qualityMenu, normalSwordMenu});
