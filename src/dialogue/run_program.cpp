@@ -1,6 +1,7 @@
-// runProgram: empties the modifier list, prints the banner and asks for the classification until
-// it is 1 or 2, then runs that flow (magic_item_flow.cpp, rare_item_flow.cpp). A RunStopped
-// thrown anywhere beneath ends the run here, with its message and status 1.
+// runProgram: takes the work folder for the run, empties the modifier list, prints the banner
+// and asks for the classification until it is 1 or 2, then runs that flow (magic_item_flow.cpp,
+// rare_item_flow.cpp). A RunStopped thrown anywhere beneath ends the run here, with its message
+// and status 1.
 #include "dialogue/run_program.hpp"
 
 #include <array>
