@@ -78,7 +78,8 @@ TextFile::TextFile(std::string path, Mode mode, Kind kind) : path_(std::move(pat
     sizeAtOpen_ = status.st_size;
   } else if (kind == Kind::workFile) {
     error = notRegularFile;
-  } else if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+  } else if (const int flags = ::fcntl(fd, F_GETFL);
+             flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
     // Writing to a pipe or a terminal waits as usual; only the opening must not.
     error = errno;
   }
