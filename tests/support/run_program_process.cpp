@@ -36,8 +36,12 @@ int inputFile(std::string_view input) {
 }  // namespace
 
 ProcessResult runTessark(const std::filesystem::path& folder, std::string_view input,
+                         const std::vector<std::string>& arguments,
                          std::chrono::milliseconds limit) {
   const std::string folderText = folder.string();
+  std::vector<char*> argv{const_cast<char*>(TESSARK_PROGRAM)};
+  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
   const int in = inputFile(input);
   int outPipe[2], errPipe[2];
   require(pipe2(outPipe, O_CLOEXEC) == 0 && pipe2(errPipe, O_CLOEXEC) == 0, "pipe2");
@@ -50,7 +54,7 @@ ProcessResult runTessark(const std::filesystem::path& folder, std::string_view i
         dup2(errPipe[1], 2) < 0) {
       _exit(126);
     }
-    execl(TESSARK_PROGRAM, TESSARK_PROGRAM, static_cast<char*>(nullptr));
+    execv(TESSARK_PROGRAM, argv.data());
     _exit(127);
   }
   close(in);

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tessark::testing {
 
@@ -15,9 +16,10 @@ struct ProcessResult {
   bool timedOut = false;
 };
 
-// Runs the built program in `folder` with `input` as its whole standard input. A run that takes
-// longer than `limit` is killed and reported as timed out, so a hanging dialogue fails its test.
+// Runs the built program with `arguments` in `folder`, `input` its whole standard input. A run
+// that takes longer than `limit` is killed and reported as timed out, so a hang fails its test.
 ProcessResult runTessark(const std::filesystem::path& folder, std::string_view input,
+                         const std::vector<std::string>& arguments = {},
                          std::chrono::milliseconds limit = std::chrono::seconds(20));
 
 }  // namespace tessark::testing

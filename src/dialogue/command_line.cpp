@@ -1,0 +1,52 @@
+#include "dialogue/command_line.hpp"
+
+#include <string_view>
+
+namespace tessark {
+namespace {
+
+constexpr std::string_view usage =
+    "Usage: tessark [--help | --version]\n"
+    "\n"
+    "Works out the lowest and best possible damage or defense of an item with magic prefixes\n"
+    "and suffixes, and the low and high text of each affix, for players of an action\n"
+    "role-playing game.\n"
+    "\n"
+    "Tessark asks its questions on standard output and reads the answers, each the number of\n"
+    "a menu line, on standard input. It needs a folder named files in the working folder for\n"
+    "its work files, and writes the item to \"The Item.txt\" in the working folder.\n"
+    "\n"
+    "  --help     print this help and exit\n"
+    "  --version  print the version and exit\n"
+    "Any other argument is ignored.\n"
+    "\n"
+    "Exit status:\n"
+    "  0  the item was written (or this help or the version was printed)\n"
+    "  1  the run stopped early, with the reason on standard error: the folder files\n"
+    "     is missing or used by another run, the input ended where an answer is\n"
+    "     required or could not be read, or a file or the dialogue could not be\n"
+    "     written completely\n"
+    "\n"
+    "Example: a magical Short Sword with the prefix Jagged and the suffix Worth,\n"
+    "  mkdir -p files && printf '1\\n1\\n1\\n1\\n3\\n2\\n1\\n6\\n1\\n' | tessark\n";
+
+constexpr std::string_view version = "tessark " TESSARK_VERSION "\n";
+
+}  // namespace
+
+std::optional<int> answerCommandLine(int argc, const char* const* argv, std::ostream& out,
+                                     std::ostream& err) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    if (argument == "--") break;
+    if (argument == "--help" || argument == "--version") {
+      out << (argument == "--help" ? usage : version) << std::flush;
+      if (out) return 0;
+      err << "Tessark: cannot write to standard output.\n";
+      return 1;
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace tessark
