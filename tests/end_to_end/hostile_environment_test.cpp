@@ -81,7 +81,7 @@ TEST(HostileEnvironment, AnythingButARegularFileAsAWorkFileStopsTheRunAtOnce) {
       if (kind == 0) mkfifo(std::string(file).c_str(), 0644);
       if (kind == 1) fs::create_symlink("/dev/zero", file);
       if (kind == 2) fs::create_directory(file);
-      const auto run = runTessark(folder.path(), typicalInput, std::chrono::seconds(5));
+      const auto run = runTessark(folder.path(), typicalInput, {}, std::chrono::seconds(5));
       ASSERT_FALSE(run.timedOut) << file << " " << kind;
       EXPECT_EQ(run.exitStatus, 1) << file << " " << kind;
       EXPECT_NE(run.err.find(file), std::string::npos) << run.err;
@@ -92,7 +92,7 @@ TEST(HostileEnvironment, AnythingButARegularFileAsAWorkFileStopsTheRunAtOnce) {
 TEST(HostileEnvironment, TheReportMayBeADeviceButNeverBlocks) {
   WorkFolder folder;
   mkfifo("The Item.txt", 0644);
-  const auto toPipe = runTessark(folder.path(), typicalInput, std::chrono::seconds(5));
+  const auto toPipe = runTessark(folder.path(), typicalInput, {}, std::chrono::seconds(5));
   ASSERT_FALSE(toPipe.timedOut);
   EXPECT_EQ(toPipe.exitStatus, 1);
   fs::remove("The Item.txt");
