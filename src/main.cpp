@@ -1,3 +1,4 @@
+#include <csignal>
 #include <iostream>
 
 #include "dialogue/command_line.hpp"
@@ -10,6 +11,10 @@
 int main(int argc, char** argv) {
   if (auto status = tessark::answerCommandLine(argc, argv, std::cout, std::cerr)) return *status;
   if (!tessark::standardStreamsReady()) return 1;
+  // A reader that went away, or a limit on file sizes, must fail the write (and so stop the run
+  // with a message and status 1) instead of killing the program.
+  std::signal(SIGPIPE, SIG_IGN);
+  std::signal(SIGXFSZ, SIG_IGN);
   // Every read flushes the prompts itself, so the streams need not stay in step with C stdio.
   std::ios::sync_with_stdio(false);
   tessark::Console console{std::cin, std::cout, std::cerr};

@@ -33,14 +33,6 @@ constexpr std::array<std::string_view, 2> classificationMenu{
 };
 constexpr std::string_view classificationPrompt = "What classification of item: ";
 
-// A run whose dialogue could not be shown has not done its job, whatever it wrote.
-void checkShown(Console& console) {
-  console.out.flush();
-  if (!console.out) {
-    throw RunStopped("Tessark: cannot write to standard output; the dialogue was not shown.");
-  }
-}
-
 }  // namespace
 
 int runProgram(Console& console) {
@@ -60,7 +52,8 @@ int runProgram(Console& console) {
         } else {
           describeRareItem(console);
         }
-        checkShown(console);
+        // The closing message too must have been shown.
+        deliverOutput(console);
         return 0;
       }
       console.out << "Improper Input, Retry\n";

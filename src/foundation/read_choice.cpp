@@ -1,6 +1,5 @@
 #include "foundation/read_choice.hpp"
 
-#include <cstring>
 #include <ios>
 #include <limits>
 #include <string>
@@ -48,7 +47,7 @@ bool readAnswer(Console& console, std::int32_t& answer) {
     in.setstate(std::ios::failbit);
     return false;
   }
-  console.out.flush();
+  deliverOutput(console);
 
   std::streambuf& buffer = *in.rdbuf();
   int c = buffer.sgetc();
@@ -110,9 +109,9 @@ bool readChoice(Console& console, std::int32_t& answer) {
     // The stream buffer of standard input throws on a read error. Asking again could only fail
     // again, and taking the error for the end of the input would hide it.
     std::string message = "Tessark: cannot read the answers from standard input";
-    const std::error_code error = failure.code();
-    if (error.category() == std::system_category() || error.category() == std::generic_category()) {
-      message += ": " + std::string(std::strerror(error.value()));
+    // The library's own category has no reason to give; the system's name the error.
+    if (failure.code().category() != std::iostream_category()) {
+      message += ": " + failure.code().message();
     }
     throw RunStopped(message + ".");
   }

@@ -12,7 +12,7 @@ namespace tessark {
 // decimal otherwise, saturated to the 32-bit range. A reply without digits reads as 0 and the
 // rest of its line is discarded, so that the next read is a fresh one. Returns false, leaving
 // `answer` unchanged, when the input has ended. A read error is no end of the input: it throws
-// RunStopped, naming the error.
+// RunStopped, naming the error, and so does output that cannot be delivered.
 bool readChoice(Console& console, std::int32_t& answer);
 
 // readChoice for the questions that are asked until the answer fits: when the input has ended,

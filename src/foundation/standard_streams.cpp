@@ -25,9 +25,9 @@ bool standardStreamsReady() {
       return false;
     }
   }
-  // Standard input and output are open, so /dev/null takes number 2, the lowest free one.
-  if (isClosed(STDERR_FILENO)) ::open("/dev/null", O_WRONLY);
-  return true;
+  // Standard input and output are open, so /dev/null takes number 2, the lowest free one. Where
+  // it cannot, stop: a file of Tessark's would take the number and receive the error messages.
+  return !isClosed(STDERR_FILENO) || ::open("/dev/null", O_WRONLY) == STDERR_FILENO;
 }
 
 }  // namespace tessark

@@ -43,20 +43,20 @@ constexpr int notRegularFile = -1;
 
 std::string fileFailureMessage(std::string_view action, std::string_view path, int errorNumber) {
   std::string message = "Tessark: cannot " + std::string(action) + " \"" + std::string(path) + "\"";
-  const bool inWorkFolder = path == workFolderPath || (path.starts_with(workFolderPath) &&
-                                                       path[workFolderPath.size()] == '/');
-  if (errorNumber == ENOENT && inWorkFolder && !std::filesystem::is_directory(workFolderPath)) {
+  std::error_code ignored;
+  if (errorNumber == ENOENT && path.starts_with(workFolderPath) &&
+      !std::filesystem::is_directory(workFolderPath, ignored)) {
     return message +
            ": the folder \"files\" is missing. Tessark keeps its work files there; create a "
            "folder named \"files\" in the folder where you start Tessark, then start it again.";
   }
-  // A pipe that nothing reads, or a device without its hardware, cannot be opened without
-  // waiting (ENXIO).
-  if (errorNumber == notRegularFile || (errorNumber == ENXIO && inWorkFolder)) {
+  if (errorNumber == notRegularFile) {
     return message +
            ": it is not a regular file. The folder \"files\" is Tessark's own; remove "
            "what stands in the place of this file, then start Tessark again.";
   }
+  // A pipe that nothing reads, or a device without its hardware, cannot be opened without
+  // waiting.
   if (errorNumber == ENXIO) {
     return message + ": it is a pipe that nothing reads, or a device that is not there.";
   }
@@ -68,8 +68,9 @@ TextFile::TextFile(std::string path, Mode mode, Kind kind) : path_(std::move(pat
   const ModeUse use = useOf(mode);
   // Opening never waits, for a pipe without a reader or writer, say: the file is opened, checked
   // and only then used.
-  const int fd = ::open(path_.c_str(), use.openFlags | O_NONBLOCK | O_CLOEXEC, 0666);
-  if (fd < 0) fail(use.action, errno);
+  const int fd = ::open(path_.c_str(), use.openFlags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+  // Only a pipe or a device fails with ENXIO.
+  if (fd < 0) fail(use.action, errno == ENXIO && kind == Kind::workFile ? notRegularFile : errno);
   struct stat status {};
   int error = 0;
   if (::fstat(fd, &status) != 0) {
@@ -119,14 +120,17 @@ TextFile::~TextFile() {
 }
 
 bool TextFile::cutToWritten() {
-  if (std::fflush(file_.get()) != 0 || std::ferror(file_.get()) != 0) return false;
+  const bool flushed = std::fflush(file_.get()) == 0 && std::ferror(file_.get()) == 0;
   // Only a regular file has an earlier content to cut; a device or a pipe has none. The lock
   // that a run holds keeps other runs from changing the size since the file was opened.
   if (mode_ != Mode::write || sizeAtOpen_ < 0 ||
       static_cast<std::uintmax_t>(sizeAtOpen_) <= written_) {
-    return true;
+    return flushed;
   }
-  return ::ftruncate(::fileno(file_.get()), static_cast<off_t>(written_)) == 0;
+  const int flushError = errno;
+  const bool cut = ::ftruncate(::fileno(file_.get()), static_cast<off_t>(written_)) == 0;
+  if (!flushed) errno = flushError;  // the first failure is the one to name
+  return flushed && cut;
 }
 
 void TextFile::close() {

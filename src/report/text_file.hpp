@@ -23,7 +23,7 @@ class TextFile {
 
   // Opens `path`; writing replaces or creates, appending creates when missing.
   TextFile(std::string path, Mode mode, Kind kind = Kind::workFile);
-  // A file left open by a failure keeps only what was written to it, as if truncated at open.
+  // A file left open by a failure keeps no more than was written to it, as if truncated at open.
   ~TextFile();
   TextFile(TextFile&&) = default;
 
