@@ -1,16 +1,18 @@
-// runProgram: takes the work folder for the run, empties the modifier list, prints the banner
-// and asks for the classification until it is 1 or 2, then runs that flow (magic_item_flow.cpp,
-// rare_item_flow.cpp). A RunStopped thrown anywhere beneath ends the run here, with its message
-// and status 1.
+// runProgram: takes the work folder for the run, makes sure that its files are distinct, empties
+// the modifier list, prints the banner and asks for the classification until it is 1 or 2, then
+// runs that flow (magic_item_flow.cpp, rare_item_flow.cpp). A RunStopped thrown anywhere beneath
+// ends the run here, with its message and status 1.
 #include "dialogue/run_program.hpp"
 
 #include <array>
 #include <cstdint>
+#include <new>
 #include <string_view>
 
 #include "foundation/print_lines.hpp"
 #include "foundation/read_choice.hpp"
 #include "foundation/run_stopped.hpp"
+#include "report/distinct_files.hpp"
 #include "report/modifier_list.hpp"
 #include "report/work_folder_lock.hpp"
 
@@ -39,6 +41,7 @@ int runProgram(Console& console) {
   try {
     // Held to the end of the run: nothing may change the work files of another run.
     const WorkFolderLock lock;
+    requireDistinctFiles();
     emptyModifierList();
     printLines(console.out, banner);
     std::int32_t answer = 0;
@@ -53,7 +56,12 @@ int runProgram(Console& console) {
           describeRareItem(console);
         }
         // The closing message too must have been shown.
-        deliverOutput(console);
+        console.out.flush();
+        if (!console.out) {
+          throw RunStopped(
+              "Tessark: \"The Item.txt\" was written, but the closing message could not be "
+              "shown on standard output.");
+        }
         return 0;
       }
       console.out << "Improper Input, Retry\n";
@@ -61,8 +69,11 @@ int runProgram(Console& console) {
   } catch (const RunStopped& stop) {
     console.out.flush();
     console.err << stop.what() << '\n';
-    return 1;
+  } catch (const std::bad_alloc&) {
+    console.out.flush();
+    console.err << outOfMemoryMessage << '\n';
   }
+  return 1;
 }
 
 }  // namespace tessark

@@ -3,13 +3,19 @@
 // (foundation/item_record.hpp).
 #pragma once
 
+#include <string_view>
+
 #include "foundation/console.hpp"
 
 namespace tessark {
 
+// What a run that ran out of memory says before it ends with status 1.
+inline constexpr std::string_view outOfMemoryMessage =
+    "Tessark: there is not enough memory to go on.";
+
 // The whole run: empties the modifier list, prints the banner, asks for the classification and
 // runs its flow. Returns the exit status: 0 when the report was written, 1 when the run stopped
-// early (the reason is on the error stream).
+// early (the reason is on the error stream), out of memory included.
 int runProgram(Console& console);
 
 // The flow of a magical item: one prefix, one suffix or both.

@@ -1,11 +1,10 @@
 #include "foundation/read_choice.hpp"
 
-#include <ios>
 #include <limits>
 #include <string>
-#include <system_error>
 
 #include "foundation/run_stopped.hpp"
+#include "system/system_error.hpp"
 
 namespace tessark {
 namespace {
@@ -105,15 +104,11 @@ bool readAnswer(Console& console, std::int32_t& answer) {
 bool readChoice(Console& console, std::int32_t& answer) {
   try {
     return readAnswer(console, answer);
-  } catch (const std::ios_base::failure& failure) {
+  } catch (const SystemError& error) {
     // The stream buffer of standard input throws on a read error. Asking again could only fail
     // again, and taking the error for the end of the input would hide it.
-    std::string message = "Tessark: cannot read the answers from standard input";
-    // The library's own category has no reason to give; the system's name the error.
-    if (failure.code().category() != std::iostream_category()) {
-      message += ": " + failure.code().message();
-    }
-    throw RunStopped(message + ".");
+    throw RunStopped(
+        "Tessark: cannot read the answers from standard input: " + std::string(error.what()) + ".");
   }
 }
 

@@ -1,33 +1,50 @@
 #include "report/work_folder_lock.hpp"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <string>
-
 #include "foundation/run_stopped.hpp"
-#include "report/text_file.hpp"
+#include "report/file_failure_message.hpp"
 
 namespace tessark {
+namespace {
 
-WorkFolderLock::WorkFolderLock()
-    : folder_(::open(std::string(workFolderPath).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
-  if (folder_ < 0) throw RunStopped(fileFailureMessage("use", workFolderPath, errno));
-  if (::flock(folder_, LOCK_EX | LOCK_NB) == 0) return;
-  const int error = errno;
-  ::close(folder_);
-  if (error == EWOULDBLOCK) {
-    throw RunStopped(
-        "Tessark: another Tessark run is using the folder \"files\" here; nothing was changed. "
-        "Start Tessark again when that run has ended.");
+// The folder of the run in progress; none outside a run.
+const HeldFolder* heldFolder = nullptr;
+
+HeldFolder holdWorkFolder() {
+  try {
+    return HeldFolder(workFolderPath, HeldFolder::Lock::exclusive);
+  } catch (const SystemError& error) {
+    if (error.kind() == FailureKind::heldByAnotherRun) {
+      throw RunStopped(
+          "Tessark: another Tessark run is using the folder \"files\" here; nothing was changed. "
+          "Start Tessark again when that run has ended.");
+    }
+    throw RunStopped(fileFailureMessage("use", workFolderPath, error));
   }
-  throw RunStopped(fileFailureMessage("lock", workFolderPath, error));
+}
+
+// The name of a work file within the folder.
+std::string_view nameIn(std::string_view path) {
+  return path.substr(workFolderPath.size() + 1);
+}
+
+}  // namespace
+
+WorkFolderLock::WorkFolderLock() : folder_(holdWorkFolder()) {
+  heldFolder = &folder_;
 }
 
 WorkFolderLock::~WorkFolderLock() {
-  ::close(folder_);  // releases the lock
+  heldFolder = nullptr;
+}
+
+File WorkFolderLock::open(std::string_view path, OpenMode mode) {
+  if (heldFolder != nullptr) return heldFolder->open(nameIn(path), mode);
+  return HeldFolder(".", HeldFolder::Lock::none).open(path, mode);
+}
+
+std::optional<FileIdentity> WorkFolderLock::identityOf(std::string_view path) {
+  if (heldFolder != nullptr) return heldFolder->identityOf(nameIn(path));
+  return HeldFolder(".", HeldFolder::Lock::none).identityOf(path);
 }
 
 }  // namespace tessark

@@ -1,18 +1,21 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
+
+#include "report/work_folder_path.hpp"
+#include "system/held_folder.hpp"
 
 namespace tessark {
 
-// The folder beneath the working folder that holds the work files.
-inline constexpr std::string_view workFolderPath = "files";
-
-// Holds the work folder for one run, so that a second run in the same working folder cannot
-// empty or rewrite the work files that this one is filling. The lock is taken on the folder
-// itself: no lock file is left behind, and it ends with the process however that ends.
+// Holds the work folder for one run: a second run in the same working folder cannot empty or
+// rewrite the work files that this one is filling, and every work file of the run is opened
+// through the folder opened here, so that renaming or replacing "files" during the run cannot mix
+// the files of two runs. The lock is taken on the folder itself: no lock file is left behind, and
+// it ends with the process however that ends.
 //
 //   const WorkFolderLock lock;  // throws RunStopped when another run holds the folder
-//   emptyModifierList();
+//   emptyModifierList();        // opens files/Modlist.dat through the held folder
 class WorkFolderLock {
  public:
   // Takes the lock without waiting, since the other run may be a dialogue that lasts minutes.
@@ -22,8 +25,15 @@ class WorkFolderLock {
   WorkFolderLock(const WorkFolderLock&) = delete;
   WorkFolderLock& operator=(const WorkFolderLock&) = delete;
 
+  // Opens the work file `path` ("files/..."): through the folder that the run holds, or, outside
+  // a run, by its path from the working folder. Throws SystemError.
+  static File open(std::string_view path, OpenMode mode);
+
+  // The identity of the work file `path`, links followed; nothing when there is none.
+  static std::optional<FileIdentity> identityOf(std::string_view path);
+
  private:
-  int folder_;
+  HeldFolder folder_;
 };
 
 }  // namespace tessark

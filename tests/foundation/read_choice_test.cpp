@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "foundation/run_stopped.hpp"
+#include "system/system_error.hpp"
 
 namespace tessark {
 namespace {
@@ -125,7 +126,7 @@ struct FailingBuffer : std::stringbuf {
   using std::stringbuf::stringbuf;
   int_type underflow() override {
     const int_type c = std::stringbuf::underflow();
-    if (c == traits_type::eof()) throw std::ios_base::failure("read error");
+    if (c == traits_type::eof()) throw SystemError(FailureKind::other, "Input/output error");
     return c;
   }
 };
@@ -138,7 +139,13 @@ TEST(ReadChoice, AReadErrorStopsTheRunInsteadOfEndingTheInput) {
   std::int32_t answer = 0;
   EXPECT_TRUE(readChoice(console, answer));
   EXPECT_EQ(answer, 1);
-  EXPECT_THROW(readChoice(console, answer), RunStopped);
+  try {
+    readChoice(console, answer);
+    ADD_FAILURE() << "no RunStopped";
+  } catch (const RunStopped& stop) {
+    EXPECT_STREQ(stop.what(),
+                 "Tessark: cannot read the answers from standard input: Input/output error.");
+  }
 }
 
 }  // namespace

@@ -1,0 +1,35 @@
+#include "report/file_failure_message.hpp"
+
+#include <filesystem>
+
+#include "report/work_folder_path.hpp"
+
+namespace tessark {
+
+std::string fileFailureMessage(std::string_view action, std::string_view path,
+                               const SystemError& error) {
+  std::string message = "Tessark: cannot " + std::string(action) + " \"" + std::string(path) + "\"";
+  std::error_code ignored;
+  switch (error.kind()) {
+    case FailureKind::missing:
+      if (path.starts_with(workFolderPath) &&
+          !std::filesystem::is_directory(workFolderPath, ignored)) {
+        return message +
+               ": the folder \"files\" is missing. Tessark keeps its work files there; create a "
+               "folder named \"files\" in the folder where you start Tessark, then start it "
+               "again.";
+      }
+      break;
+    case FailureKind::notRegularFile:
+      return message +
+             ": it is not a regular file. The folder \"files\" is Tessark's own; remove what "
+             "stands in the place of this file, then start Tessark again.";
+    case FailureKind::noReader:
+      return message + ": it is a pipe that nothing reads, or a device that is not there.";
+    default:
+      break;
+  }
+  return message + ": " + error.what() + ".";
+}
+
+}  // namespace tessark

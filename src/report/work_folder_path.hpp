@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string_view>
+
+namespace tessark {
+
+// The folder beneath the working folder that holds the work files.
+inline constexpr std::string_view workFolderPath = "files";
+
+}  // namespace tessark

@@ -1,0 +1,75 @@
+// File: one open file of the system, owned from the moment it is opened, so that no failure path
+// can leak it. Files are opened by HeldFolder (work files) or by replaceFile (the report).
+//
+//   File file = folder.open("Modlist.dat", OpenMode::append);
+//   file.write("Prefix: Jagged\n");
+//   file.close();  // throws SystemError when what was written could not be kept
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace tessark {
+
+// The system's handle of an open file: a descriptor, or a Windows handle.
+#ifdef _WIN32
+using NativeHandle = void*;
+#else
+using NativeHandle = int;
+#endif
+
+// What tells two names of one file apart from two files: the device (volume) and the file's
+// number on it.
+struct FileIdentity {
+  std::uint64_t device = 0;
+  std::uint64_t index = 0;
+  friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+
+// How a file is opened. Rewriting keeps the old content until the writer cuts it: truncating a
+// file that holds data makes some file systems write it out at once, which costs more than a run.
+enum class OpenMode { read, rewrite, append };
+
+class File {
+ public:
+  File() = default;
+  // Takes ownership of an open handle.
+  explicit File(NativeHandle handle) : handle_(handle) {}
+  File(File&& other) noexcept;
+  File& operator=(File&& other) noexcept;
+  ~File();  // closes, ignoring failures: close() is the way to see them
+
+  // Reads at most `buffer.size()` bytes; returns 0 at the end of the file.
+  std::size_t read(std::span<char> buffer);
+  // Writes all of `text`, waiting as a blocking file would.
+  void write(std::string_view text);
+  // The bytes that reached the file through write(), a failed call's part included.
+  std::uint64_t written() const { return written_; }
+  // Cuts the file to `size` bytes.
+  void truncate(std::uint64_t size);
+  // Flushes what was written to the disk.
+  void sync();
+  // The size of a regular file on disk; nothing for a pipe, a device or a terminal.
+  std::optional<std::uint64_t> regularSize() const;
+  FileIdentity identity() const;
+  // The handle itself, for opening files relative to an open folder.
+  NativeHandle native() const { return handle_; }
+  // Closes the file, reporting a failure to keep what was written.
+  void close();
+
+ private:
+  static constexpr NativeHandle noHandle() {
+#ifdef _WIN32
+    return nullptr;
+#else
+    return -1;
+#endif
+  }
+  NativeHandle handle_ = noHandle();
+  std::uint64_t written_ = 0;
+};
+
+}  // namespace tessark

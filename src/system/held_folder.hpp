@@ -1,0 +1,40 @@
+// HeldFolder: the work folder of one run, opened once and held to the end. Every work file is
+// opened through it, so that renaming or replacing the folder during the run cannot mix the files
+// of two runs, and it carries the lock that keeps a second run out.
+//
+//   const HeldFolder folder("files");  // throws SystemError, heldByAnotherRun among the kinds
+//   File list = folder.open("Modlist.dat", OpenMode::rewrite);
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "system/file.hpp"
+
+namespace tessark {
+
+class HeldFolder {
+ public:
+  // Whether the folder is held against other runs.
+  enum class Lock { exclusive, none };
+
+  // Opens the folder `path` and, unless `lock` is none, takes its lock without waiting, since the
+  // other run may be a dialogue that lasts minutes. The lock ends with the process, however that
+  // ends. Throws SystemError: FailureKind::heldByAnotherRun when another process holds it.
+  HeldFolder(std::string_view path, Lock lock);
+
+  // Opens the file `name` (a name, or a relative path) in the folder. It must be a regular file (a
+  // link to one will do): a folder, pipe or device fails with FailureKind::notRegularFile, and
+  // opening never waits.
+  File open(std::string_view name, OpenMode mode) const;
+
+  // The identity of the file `name` in the folder, links followed; nothing when there is none.
+  std::optional<FileIdentity> identityOf(std::string_view name) const;
+
+ private:
+  File folder_;
+  std::string path_;  // where a system without relative opens finds the files
+};
+
+}  // namespace tessark

@@ -1,0 +1,65 @@
+#include "system/posix/posix_io.hpp"
+
+#include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace tessark::posix {
+namespace {
+
+// Waits until `fd` is ready for `events`. A descriptor left non-blocking by the program that
+// shares it answers EAGAIN; its flags are shared, so they are left as they are.
+void waitFor(int fd, short events) {
+  pollfd ready{fd, events, 0};
+  while (::poll(&ready, 1, -1) < 0 && errno == EINTR) {
+  }
+}
+
+}  // namespace
+
+SystemError errorFrom(int error) {
+  switch (error) {
+    case ENOENT:
+      return {FailureKind::missing, std::strerror(error)};
+    case EISDIR:
+      return {FailureKind::isFolder, std::strerror(error)};
+    case ENXIO:
+      return {FailureKind::noReader, std::strerror(error)};
+    default:
+      return {FailureKind::other, std::strerror(error)};
+  }
+}
+
+std::size_t readSome(int fd, char* buffer, std::size_t size) {
+  for (;;) {
+    const ssize_t got = ::read(fd, buffer, size);
+    if (got >= 0) return static_cast<std::size_t>(got);
+    if (errno == EAGAIN || errno == EWOULDBLOCK) {
+      waitFor(fd, POLLIN);
+    } else if (errno != EINTR) {
+      throw errorFrom(errno);
+    }
+  }
+}
+
+int writeAll(int fd, const char* text, std::size_t size, std::uint64_t& written) {
+  while (size > 0) {
+    const ssize_t put = ::write(fd, text, size);
+    if (put > 0) {
+      written += static_cast<std::uint64_t>(put);
+      text += put;
+      size -= static_cast<std::size_t>(put);
+    } else if (put < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+      waitFor(fd, POLLOUT);
+    } else if (put < 0 && errno != EINTR) {
+      return errno;
+    } else if (put == 0) {
+      return EIO;  // a write that takes nothing would be tried for ever
+    }
+  }
+  return 0;
+}
+
+}  // namespace tessark::posix

@@ -1,0 +1,55 @@
+#include "system/standard_streams.hpp"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdint>
+
+#include "system/posix/posix_io.hpp"
+
+namespace tessark {
+namespace {
+
+int descriptorOf(StandardStream stream) {
+  switch (stream) {
+    case StandardStream::input:
+      return STDIN_FILENO;
+    case StandardStream::output:
+      return STDOUT_FILENO;
+    case StandardStream::error:
+      break;
+  }
+  return STDERR_FILENO;
+}
+
+}  // namespace
+
+bool isOpen(StandardStream stream) {
+  return ::fcntl(descriptorOf(stream), F_GETFD) >= 0 || errno != EBADF;
+}
+
+bool openStandardErrorOnNullDevice() {
+  // Standard input and output are open, so the null device takes number 2, the lowest free one.
+  const int fd = ::open("/dev/null", O_WRONLY);
+  if (fd == STDERR_FILENO) return true;
+  if (fd >= 0) ::close(fd);
+  return false;
+}
+
+void letFailedWritesReturn() {
+  std::signal(SIGPIPE, SIG_IGN);
+  std::signal(SIGXFSZ, SIG_IGN);
+}
+
+std::size_t readStandardInput(char* buffer, std::size_t size) {
+  return posix::readSome(STDIN_FILENO, buffer, size);
+}
+
+bool writeStandard(StandardStream stream, const char* text, std::size_t size) {
+  std::uint64_t written = 0;
+  return posix::writeAll(descriptorOf(stream), text, size, written) == 0;
+}
+
+}  // namespace tessark
