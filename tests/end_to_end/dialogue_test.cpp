@@ -219,14 +219,18 @@ void expectStoppedByEndOfInput(std::string_view input, const std::string& out) {
 }
 
 TEST(Dialogue, TypicalRunPrintsEveryMenuAndWritesTheWorkedExample) {
-  WorkFolder folder;
   const std::string report =
       "Sword\nShort Sword\n---------------------\nJagged  \nShort Sword of\nWorth  \n"
       "------------------\nBest Possible Results: \nDamage: 3 -- 8\n120% Enhanced Damage\n\n"
       "+1 to Minimum Damage\n\n\n------------------\nLowest Possible Results: \nDamage: 3 - 8\n"
       "110% Enhanced Damage\n\n+1 to Minimum Damage\n\n";
-  expectFinished(folder, typicalInput, join({typicalDialogue, closingMessage}), report,
-                 {jagged, worth});
+  // Answers typed with CRLF line ends, as a Windows console or editor gives them, mean the same.
+  std::string crlfInput;
+  for (char c : typicalInput) crlfInput += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  for (const std::string& input : {std::string(typicalInput), crlfInput}) {
+    WorkFolder folder;
+    expectFinished(folder, input, join({typicalDialogue, closingMessage}), report, {jagged, worth});
+  }
 }
 
 TEST(Dialogue, RareArmorShowsAllPrefixMenusThenAllSuffixMenus) {

@@ -1,9 +1,11 @@
 // Runs of the built program in an environment that works against it: read errors, closed
 // standard streams, odd files in place of its own, a second run in the same folder. Each run must
 // end as an undisturbed run does, or stop with status 1 and a message, never hang or crash.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <chrono>
@@ -70,6 +72,39 @@ TEST(HostileEnvironment, AWriteThatWouldRaiseASignalFailsInsteadOfKillingTheRun)
   EXPECT_EQ(runRedirected(folder.path(), "<in", "ulimit -f 0 &&"), 1);
 }
 
+// A rare Short Sword: Jagged is applied before the suffix menu is shown.
+constexpr std::string_view untilSuffixMenu = "2\n1\n1\n1\n1\n1\n2\n1\n";
+constexpr std::string_view suffixAnswers = "6\n1\n";
+
+// A run in `folder` that has answered up to the suffix menu and waits there for the rest; its
+// process number is in the file "pid" there.
+class RunAtSuffixMenu {
+ public:
+  explicit RunAtSuffixMenu(const fs::path& folder, const std::string& redirections = "")
+      : out_(folder / "out") {
+    const std::string command = "cd '" + folder.string() +
+                                "' && echo $$ >pid && exec '" TESSARK_PROGRAM "' >out " +
+                                redirections;
+    run_ = popen(command.c_str(), "w");
+    std::fputs(untilSuffixMenu.data(), run_);
+    std::fflush(run_);
+    for (int i = 0;
+         i < 500 && readFile(out_).find("Which Category of Suffixes") == std::string::npos; ++i) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+  }
+  // Answers the suffix menu; returns the exit status.
+  int finish() {
+    std::fputs(suffixAnswers.data(), run_);
+    return WEXITSTATUS(pclose(run_));
+  }
+  std::string out() const { return readFile(out_); }
+
+ private:
+  fs::path out_;
+  std::FILE* run_;
+};
+
 TEST(HostileEnvironment, ClosedStandardStreamsAreNeverTakenByItsFiles) {
   for (const std::string closed : {"<&-", ">&-"}) {
     WorkFolder folder;
@@ -84,6 +119,13 @@ TEST(HostileEnvironment, ClosedStandardStreamsAreNeverTakenByItsFiles) {
   testing::writeFile(folder.path() / "in", typicalInput);
   EXPECT_EQ(runRedirected(folder.path(), "<in 2>&-"), 0);
   EXPECT_EQ(leftIn(folder.path(), readFile(folder.path() / "out")), expected);
+  // It has the null device in its place, so that no file of the run can take its number.
+  WorkFolder waiting;
+  RunAtSuffixMenu run(waiting.path(), "2>&-");
+  EXPECT_EQ(
+      fs::read_symlink("/proc/" + readFile("pid").substr(0, readFile("pid").size() - 1) + "/fd/2"),
+      "/dev/null");
+  EXPECT_EQ(run.finish(), 0);
 }
 
 TEST(HostileEnvironment, AnythingButARegularFileAsAWorkFileStopsTheRunAtOnce) {
@@ -113,22 +155,10 @@ TEST(HostileEnvironment, TheReportMayBeADeviceButNeverBlocks) {
 }
 
 TEST(HostileEnvironment, ASecondRunInTheSameFolderRefusesAndChangesNothing) {
-  // A rare Short Sword: Jagged is applied before the suffix menu is shown.
-  constexpr std::string_view untilSuffixMenu = "2\n1\n1\n1\n1\n1\n2\n1\n";
-  constexpr std::string_view suffix = "6\n1\n";
-  const std::string expected = undisturbed(std::string(untilSuffixMenu) + std::string(suffix));
+  const std::string expected =
+      undisturbed(std::string(untilSuffixMenu) + std::string(suffixAnswers));
   WorkFolder folder;
-  const fs::path out = folder.path() / "out";
-  const std::string command =
-      "cd '" + folder.path().string() + "' && exec '" TESSARK_PROGRAM "' >out";
-  std::FILE* first = popen(command.c_str(), "w");
-  ASSERT_NE(first, nullptr);
-  std::fputs(untilSuffixMenu.data(), first);
-  std::fflush(first);
-  for (int i = 0; i < 500 && readFile(out).find("Which Category of Suffixes") == std::string::npos;
-       ++i) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
+  RunAtSuffixMenu first(folder.path());
   const std::string before = leftIn(folder.path(), "");
   const auto second = runTessark(folder.path(), typicalInput);
   EXPECT_EQ(second.exitStatus, 1);
@@ -136,9 +166,111 @@ TEST(HostileEnvironment, ASecondRunInTheSameFolderRefusesAndChangesNothing) {
   EXPECT_NE(second.err.find("another Tessark run"), std::string::npos) << second.err;
   EXPECT_EQ(leftIn(folder.path(), ""), before);
 
-  std::fputs(suffix.data(), first);
-  EXPECT_EQ(WEXITSTATUS(pclose(first)), 0);
-  EXPECT_EQ(leftIn(folder.path(), readFile(out)), expected);
+  EXPECT_EQ(first.finish(), 0);
+  EXPECT_EQ(leftIn(folder.path(), first.out()), expected);
+}
+
+TEST(HostileEnvironment, AFolderReplacedDuringARunKeepsTheTwoRunsApart) {
+  const std::string expectedFirst =
+      undisturbed(std::string(untilSuffixMenu) + std::string(suffixAnswers));
+  const std::string expectedSecond = undisturbed();
+  WorkFolder folder;
+  RunAtSuffixMenu first(folder.path());
+  fs::rename("files", "files.old");
+  fs::create_directory("files");
+  const auto second = runTessark(folder.path(), typicalInput);
+  EXPECT_EQ(second.exitStatus, 0) << second.err;
+  EXPECT_EQ(leftIn(folder.path(), second.out), expectedSecond);
+
+  // The first run finishes in the folder it started with.
+  EXPECT_EQ(first.finish(), 0);
+  fs::rename("files", "files.second");
+  fs::rename("files.old", "files");
+  EXPECT_EQ(leftIn(folder.path(), first.out()), expectedFirst);
+}
+
+TEST(HostileEnvironment, WorkFilesThatAreOneFileStopTheRunBeforeAnythingChanges) {
+  for (int alias = 0; alias < 2; ++alias) {
+    WorkFolder folder;
+    testing::writeFile("files/Prefix.dat", "earlier\n");
+    if (alias == 0) fs::create_hard_link("files/Prefix.dat", "files/Suffix.dat");
+    if (alias == 1) fs::create_symlink("files/Prefix.dat", "The Item.txt");
+    const std::string before = leftIn(folder.path(), "");
+    const auto run = runTessark(folder.path(), typicalInput);
+    EXPECT_EQ(run.exitStatus, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, alias == 0
+                           ? "Tessark: \"files/Prefix.dat\" and \"files/Suffix.dat\" are one "
+                             "and the same file; each work file and \"The Item.txt\" must "
+                             "be a file of its own. Remove the link between them, then "
+                             "start Tessark again.\n"
+                           : "Tessark: \"files/Prefix.dat\" and \"The Item.txt\" are one "
+                             "and the same file; each work file and \"The Item.txt\" must "
+                             "be a file of its own. Remove the link between them, then "
+                             "start Tessark again.\n");
+    EXPECT_EQ(leftIn(folder.path(), ""), before);
+  }
+}
+
+TEST(HostileEnvironment, TheReportReplacedWholeKeepsTheLinksAndModeThePlayerSetUp) {
+  WorkFolder plain;
+  const auto undisturbedRun = runTessark(plain.path(), typicalInput);
+  const std::string report = readFile(plain.path() / "The Item.txt");
+  WorkFolder folder;
+  // A link to a report elsewhere keeps pointing at it, and the report keeps its mode.
+  fs::create_directory("library");
+  testing::writeFile("library/kept.txt", std::string(2000, 'x'));
+  fs::permissions("library/kept.txt", fs::perms::owner_read | fs::perms::owner_write);
+  fs::create_symlink("library/kept.txt", "The Item.txt");
+  // A second name of a report is the same report after the run.
+  testing::writeFile("files/../second.txt", "earlier");
+  EXPECT_EQ(runTessark(folder.path(), typicalInput).exitStatus, 0);
+  EXPECT_TRUE(fs::is_symlink("The Item.txt"));
+  EXPECT_EQ(readFile("library/kept.txt"), report);
+  EXPECT_EQ(fs::status("library/kept.txt").permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write);
+
+  fs::remove("The Item.txt");
+  fs::create_hard_link("second.txt", "The Item.txt");
+  EXPECT_EQ(runTessark(folder.path(), typicalInput).exitStatus, 0);
+  EXPECT_EQ(readFile("second.txt"), report);
+  EXPECT_EQ(fs::hard_link_count("The Item.txt"), 2u);
+
+  // A link to standard output gets the report between the dialogue and the closing message.
+  fs::remove("The Item.txt");
+  fs::create_symlink("/dev/stdout", "The Item.txt");
+  const auto toOutput = runTessark(folder.path(), typicalInput);
+  std::string expectedOut = undisturbedRun.out;
+  expectedOut.insert(expectedOut.find("\nView file called"), report);
+  EXPECT_EQ(toOutput.exitStatus, 0);
+  EXPECT_EQ(toOutput.out, expectedOut);
+}
+
+TEST(HostileEnvironment, ANonBlockingInputIsWaitedFor) {
+  const std::string expected = undisturbed();
+  WorkFolder folder;
+  int input[2];
+  ASSERT_EQ(pipe(input), 0);
+  fcntl(input[0], F_SETFL, O_NONBLOCK);
+  const pid_t pid = fork();
+  if (pid == 0) {
+    dup2(input[0], 0);
+    const int out = open("out", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    dup2(out, 1);
+    execl(TESSARK_PROGRAM, TESSARK_PROGRAM, nullptr);
+    _exit(127);
+  }
+  close(input[0]);
+  // Every answer comes after the program has asked for it.
+  for (char answer : typicalInput) {
+    if (answer == '\n') std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    ASSERT_EQ(write(input[1], &answer, 1), 1);
+  }
+  close(input[1]);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(leftIn(folder.path(), readFile("out")), expected);
 }
 
 }  // namespace

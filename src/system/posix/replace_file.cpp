@@ -68,18 +68,19 @@ void syncFolder(const std::string& folder) {
 }  // namespace
 
 void replaceFile(std::string_view path, std::string_view content) {
-  const std::string target = followLinks(std::string(path));
+  const std::string named(path);
   struct stat earlier {};
-  const bool exists = ::stat(target.c_str(), &earlier) == 0;
+  const bool exists = ::stat(named.c_str(), &earlier) == 0;
   if (!exists && errno != ENOENT) throw posix::errorFrom(errno);
   if (exists && S_ISDIR(earlier.st_mode)) throw posix::errorFrom(EISDIR);
   // A device or a pipe has no content to replace; a second name of the file, or a file that is
   // another user's, would lose its link or its owner to a new file.
-  if (exists &&
-      (!S_ISREG(earlier.st_mode) || earlier.st_nlink > 1 || earlier.st_uid != ::geteuid())) {
-    return writeInPlace(target, content);
+  if (exists && (!S_ISREG(earlier.st_mode) || earlier.st_nlink > 1 ||
+                 earlier.st_uid != ::geteuid())) {
+    return writeInPlace(named, content);
   }
 
+  const std::string target = followLinks(named);
   const std::string temporary = target + std::string(temporarySuffix);
   if (::unlink(temporary.c_str()) != 0 && errno != ENOENT) {
     if (errno == EACCES || errno == EPERM) return writeInPlace(target, content);
