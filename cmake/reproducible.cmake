@@ -13,9 +13,9 @@ else()
   find_package(Git QUIET)
   # Only this tree's own history: a tree unpacked inside another repository must not take that
   # repository's date.
-  if(GIT_FOUND AND EXISTS "${CMAKE_SOURCE_DIR}/.git")
+  if(GIT_FOUND AND EXISTS "${PROJECT_SOURCE_DIR}/.git")
     execute_process(COMMAND "${GIT_EXECUTABLE}" log -1 --format=%ct
-      WORKING_DIRECTORY "${CMAKE_SOURCE_DIR}"
+      WORKING_DIRECTORY "${PROJECT_SOURCE_DIR}"
       OUTPUT_VARIABLE commit_time OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET
       RESULT_VARIABLE git_status)
     if(git_status EQUAL 0 AND commit_time MATCHES "^[0-9]+$")
@@ -41,7 +41,8 @@ function(tessark_format_epoch variable epoch format)
   set(${variable} "${date}" PARENT_SCOPE)
 endfunction()
 tessark_format_epoch(TESSARK_SOURCE_DATE "${TESSARK_SOURCE_DATE_EPOCH}" "%Y-%m-%d")
-message(STATUS "Source date: ${TESSARK_SOURCE_DATE} (SOURCE_DATE_EPOCH=${TESSARK_SOURCE_DATE_EPOCH})")
+message(STATUS
+  "Source date: ${TESSARK_SOURCE_DATE} (SOURCE_DATE_EPOCH=${TESSARK_SOURCE_DATE_EPOCH})")
 
 # Paths of the source and build folders would enter debug information (and with it the build
 # ID, which stripping keeps) and __FILE__; every build type writes them as relative paths.
