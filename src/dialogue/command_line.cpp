@@ -25,9 +25,9 @@ constexpr std::string_view usage =
     "  0  the item was written (or this help or the version was printed)\n"
     "  1  the run stopped early, with the reason on standard error: the folder files\n"
     "     is missing or used by another run, a work file in it is not a regular\n"
-    "     file, standard input or output was closed, the input ended where an\n"
-    "     answer is required or could not be read, or a file or the dialogue could\n"
-    "     not be written completely\n"
+    "     file, two work files are one file, standard input or output was closed,\n"
+    "     the input ended where an answer is required or could not be read, memory\n"
+    "     ran out, or a file or the dialogue could not be written completely\n"
     "\n"
     "Example: a magical Short Sword with the prefix Jagged and the suffix Worth,\n"
     "  mkdir -p files && printf '1\\n1\\n1\\n1\\n3\\n2\\n1\\n6\\n1\\n' | tessark\n";
