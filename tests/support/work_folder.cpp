@@ -1,16 +1,21 @@
 #include "support/work_folder.hpp"
 
-#include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
 namespace tessark::testing {
 
 WorkFolder::WorkFolder(bool withFiles) : previous_(std::filesystem::current_path()) {
-  std::string pattern = (std::filesystem::temp_directory_path() / "tessark-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
+  // A random name, tried until one is free: creating a folder fails when it exists, so no other
+  // process, test or earlier leftover can share it.
+  static std::mt19937_64 random{std::random_device{}()};
+  for (int attempt = 0;; ++attempt) {
+    path_ = std::filesystem::temp_directory_path() / ("tessark-" + std::to_string(random()));
+    if (std::filesystem::create_directory(path_)) break;
+    if (attempt == 100) throw std::runtime_error("no free temporary folder name");
+  }
   if (withFiles) std::filesystem::create_directory(path_ / "files");
   std::filesystem::current_path(path_);
 }

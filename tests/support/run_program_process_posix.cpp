@@ -1,5 +1,3 @@
-#include "support/run_program_process.hpp"
-
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -11,6 +9,8 @@
 #include <cerrno>
 #include <stdexcept>
 #include <string>
+
+#include "support/run_program_process.hpp"
 
 namespace tessark::testing {
 namespace {
