@@ -106,9 +106,11 @@ TEST_F(ItemReport, FailsWithoutTheClosingMessageWhenAFileFails) {
   std::filesystem::create_directory(itemReportPath);  // a folder where the report belongs
   failsSilently();
   std::filesystem::remove(itemReportPath);
+#ifndef _WIN32  // Windows has no device that is always full
   std::filesystem::create_symlink("/dev/full", itemReportPath);  // a full disk
   failsSilently();
   std::filesystem::remove(itemReportPath);
+#endif
   std::filesystem::remove_all("files");  // no work files at all
   failsSilently();
 }

@@ -82,8 +82,10 @@ TEST_F(Split, StopsTheRunWhenAFileFails) {
   EXPECT_THROW(splitModifierList(), RunStopped);  // a folder where a work file belongs
   std::filesystem::remove(suffixNamesPath);
 
+#ifndef _WIN32  // Windows has no device that is always full
   std::filesystem::create_symlink("/dev/full", bestPrefixTextsPath);
-  EXPECT_THROW(splitModifierList(), RunStopped);  // a full disk
+  EXPECT_THROW(splitModifierList(), RunStopped);  // a device where a work file belongs
+#endif
 }
 
 }  // namespace
