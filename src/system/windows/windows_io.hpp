@@ -1,0 +1,51 @@
+// What the Windows side of the system layer shares: errors from GetLastError(), paths in the
+// system's wide characters, and reads and writes over a handle.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "system/file.hpp"
+#include "system/system_error.hpp"
+
+namespace tessark::windows {
+
+// The SystemError for the system error code `error`, in the system's own words.
+SystemError errorFrom(DWORD error);
+
+// The SystemError for the last failed call of this thread.
+SystemError lastError();
+
+// `path` as the wide-character functions take it, with '/' turned into '\\'. Throws SystemError.
+std::wstring widePath(std::string_view path);
+
+// Reads at most `size` bytes from `handle`; returns 0 at its end (for a pipe, when its writer
+// closed it). Throws SystemError.
+std::size_t readSome(HANDLE handle, char* buffer, std::size_t size);
+
+// Writes all `size` bytes to `handle`, adding each part that reached it to `written`. Returns
+// ERROR_SUCCESS, or the error code of the write that failed.
+DWORD writeAll(HANDLE handle, const char* text, std::size_t size, std::uint64_t& written);
+
+// Opens `path` with CreateFileW; the handle is owned at once. Throws SystemError.
+File openFile(const std::wstring& path, DWORD access, DWORD share, DWORD disposition, DWORD flags);
+
+// What GetFileInformationByHandle tells of `file`. Throws SystemError.
+BY_HANDLE_FILE_INFORMATION informationOf(const File& file);
+
+// The identity that `information` gives.
+FileIdentity identityFrom(const BY_HANDLE_FILE_INFORMATION& information);
+
+// The identity of the file at `path`, links followed; nothing when there is none or when it
+// cannot be opened.
+std::optional<FileIdentity> identityAt(const std::wstring& path);
+
+// Every share mode, for files that other programs may use at the same time.
+constexpr DWORD shareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+}  // namespace tessark::windows
