@@ -1,13 +1,10 @@
-#include <windows.h>
+#include "support/run_program_process_windows.hpp"
 
 #include <filesystem>
-#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <thread>
-
-#include "support/run_program_process.hpp"
 
 namespace tessark::testing {
 namespace {
@@ -15,11 +12,6 @@ namespace {
 void require(bool ok, const char* what) {
   if (!ok) throw std::runtime_error(what + (" failed, error " + std::to_string(GetLastError())));
 }
-
-struct HandleCloser {
-  void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using Handle = std::unique_ptr<void, HandleCloser>;
 
 // Made absolute while the current folder is still the one the tests started in, before a
 // WorkFolder moves it: under Wine the path is a Unix one, rooted on no drive.
@@ -46,8 +38,6 @@ std::wstring quoted(const std::wstring& argument) {
   return text + L'"';
 }
 
-SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-
 // The input lives in a temporary file outside the working folder, deleted with its last handle,
 // so a program that stops reading early cannot block the test.
 Handle inputFile(std::string_view input) {
@@ -56,7 +46,7 @@ Handle inputFile(std::string_view input) {
           "GetTempFileNameW");
   HANDLE file = CreateFileW(
       name, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-      &inheritable, CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+      nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
   require(file != INVALID_HANDLE_VALUE, "CreateFileW");
   Handle owned(file);
   for (std::size_t done = 0; done < input.size();) {
@@ -71,28 +61,114 @@ Handle inputFile(std::string_view input) {
   return owned;
 }
 
-// A pipe whose write end the program inherits and whose read end a thread drains into `sink`
+// A pipe whose write end is given to the program and whose read end a thread drains into `sink`
 // until the program and every copy of that end are gone.
-struct OutputPipe {
-  explicit OutputPipe(std::string& sink) {
-    HANDLE read = nullptr, write = nullptr;
-    require(CreatePipe(&read, &write, &inheritable, 0), "CreatePipe");
-    readEnd.reset(read);
-    writeEnd.reset(write);
-    require(SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0), "SetHandleInformation");
-    reader = std::thread([read, &sink] {
-      char buffer[4096];
-      DWORD n = 0;
-      while (ReadFile(read, buffer, sizeof buffer, &n, nullptr)) sink.append(buffer, n);
-    });
+struct OutputReader {
+  explicit OutputReader(std::string& sink)
+      : reader([read = pipe.readEnd.get(), &sink] {
+          char buffer[4096];
+          DWORD n = 0;
+          while (ReadFile(read, buffer, sizeof buffer, &n, nullptr)) sink.append(buffer, n);
+        }) {}
+  ~OutputReader() {
+    pipe.writeEnd.reset();
+    reader.join();
   }
-  ~OutputPipe() {
-    writeEnd.reset();
-    if (reader.joinable()) reader.join();
-  }
-  Handle readEnd, writeEnd;
+  Pipe pipe;
   std::thread reader;
 };
+
+// Starts the program with `arguments` and these standard handles; nothing when it could not be
+// started.
+Handle start(const std::filesystem::path& folder, const std::vector<std::string>& arguments,
+             HANDLE input, HANDLE output, HANDLE error) {
+  std::wstring commandLine = quoted(program);
+  for (const std::string& argument : arguments)
+    commandLine += L' ' + quoted(std::filesystem::path(argument).wstring());
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = input;
+  startup.hStdOutput = output;
+  startup.hStdError = error;
+  // The handles are inherited only while this program starts: a run started later gets none of
+  // them, so that each end of a pipe is held where the test believes it is.
+  const auto inherit = [&](DWORD flag) {
+    for (HANDLE handle : {input, output, error}) {
+      if (handle != nullptr) SetHandleInformation(handle, HANDLE_FLAG_INHERIT, flag);
+    }
+  };
+  inherit(HANDLE_FLAG_INHERIT);
+  // A program given a console of its own gets the console's handles in the place of those it
+  // lacks: one that is to start without a handle starts without a console.
+  const bool lacking = input == nullptr || output == nullptr || error == nullptr;
+  PROCESS_INFORMATION process{};
+  const bool started = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
+                                      lacking ? DETACHED_PROCESS : CREATE_NO_WINDOW, nullptr,
+                                      folder.c_str(), &startup, &process);
+  inherit(0);
+  if (!started) return nullptr;
+  CloseHandle(process.hThread);
+  return Handle(process.hProcess);
+}
+
+// Nothing when the program could not be started.
+std::optional<ProcessResult> runOnce(const std::filesystem::path& folder, std::string_view input,
+                                     const std::vector<std::string>& arguments,
+                                     const StandardHandles& handles,
+                                     std::chrono::milliseconds limit) {
+  ProcessResult result;
+  {
+    const Handle ownInput = handles.input ? nullptr : inputFile(input);
+    std::optional<OutputReader> out, err;
+    if (!handles.output) out.emplace(result.out);
+    if (!handles.error) err.emplace(result.err);
+    const Handle process = start(folder, arguments, handles.input.value_or(ownInput.get()),
+                                 handles.output.value_or(out ? out->pipe.writeEnd.get() : nullptr),
+                                 handles.error.value_or(err ? err->pipe.writeEnd.get() : nullptr));
+    if (!process) return std::nullopt;
+    // The deadline holds for the program's end, after which the pipes close.
+    if (WaitForSingleObject(process.get(), static_cast<DWORD>(limit.count())) != WAIT_OBJECT_0) {
+      result.timedOut = true;
+      TerminateProcess(process.get(), 1);
+      WaitForSingleObject(process.get(), INFINITE);
+    } else {
+      DWORD status = 0;
+      require(GetExitCodeProcess(process.get(), &status), "GetExitCodeProcess");
+      result.exitStatus = static_cast<int>(status);
+    }
+  }
+  result.out = withLf(result.out);
+  result.err = withLf(result.err);
+  return result;
+}
+
+ProcessResult run(const std::filesystem::path& folder, std::string_view input,
+                  const std::vector<std::string>& arguments, const StandardHandles& handles,
+                  std::chrono::milliseconds limit) {
+  // Under load, Wine now and then fails to start a program at all, or starts it only to end it
+  // with status 1 before it writes anything. Such a run, and only such a run, is tried again.
+  static const bool underWine =
+      GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+  for (int attempt = 1;; ++attempt) {
+    std::optional<ProcessResult> result = runOnce(folder, input, arguments, handles, limit);
+    const bool notStarted =
+        !result || (result->exitStatus == 1 && result->out.empty() && result->err.empty());
+    if (!notStarted || !underWine || attempt == 3) {
+      require(result.has_value(), "CreateProcessW");
+      return *result;
+    }
+  }
+}
+
+}  // namespace
+
+Pipe::Pipe() {
+  HANDLE read = nullptr, write = nullptr;
+  require(CreatePipe(&read, &write, nullptr, 0), "CreatePipe");
+  readEnd.reset(read);
+  writeEnd.reset(write);
+}
 
 // Standard output and error are text streams, which Windows ends with CRLF: the tests compare
 // them with the same texts as on other systems.
@@ -104,64 +180,20 @@ std::string withLf(const std::string& text) {
   return lf;
 }
 
-// Nothing when the program could not be started.
-std::optional<ProcessResult> runOnce(const std::filesystem::path& folder, std::string_view input,
-                                     const std::vector<std::string>& arguments,
-                                     std::chrono::milliseconds limit) {
-  std::wstring commandLine = quoted(program);
-  for (const std::string& argument : arguments)
-    commandLine += L' ' + quoted(std::filesystem::path(argument).wstring());
-  ProcessResult result;
-  PROCESS_INFORMATION process{};
-  {
-    const Handle in = inputFile(input);
-    OutputPipe out(result.out), err(result.err);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = in.get();
-    startup.hStdOutput = out.writeEnd.get();
-    startup.hStdError = err.writeEnd.get();
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
-                        CREATE_NO_WINDOW, nullptr, folder.c_str(), &startup, &process)) {
-      return std::nullopt;
-    }
-    CloseHandle(process.hThread);
-    const Handle owned(process.hProcess);
-    // The deadline holds for the program's end, after which the pipes close.
-    if (WaitForSingleObject(process.hProcess, static_cast<DWORD>(limit.count())) != WAIT_OBJECT_0) {
-      result.timedOut = true;
-      TerminateProcess(process.hProcess, 1);
-      WaitForSingleObject(process.hProcess, INFINITE);
-    } else {
-      DWORD status = 0;
-      require(GetExitCodeProcess(process.hProcess, &status), "GetExitCodeProcess");
-      result.exitStatus = static_cast<int>(status);
-    }
-  }
-  result.out = withLf(result.out);
-  result.err = withLf(result.err);
-  return result;
-}
-
-}  // namespace
-
 ProcessResult runTessark(const std::filesystem::path& folder, std::string_view input,
                          const std::vector<std::string>& arguments,
                          std::chrono::milliseconds limit) {
-  // Under load, Wine now and then fails to start a program at all, or starts it only to end it
-  // with status 1 before it writes anything. Such a run, and only such a run, is tried again.
-  static const bool underWine =
-      GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-  for (int attempt = 1;; ++attempt) {
-    std::optional<ProcessResult> result = runOnce(folder, input, arguments, limit);
-    const bool notStarted =
-        !result || (result->exitStatus == 1 && result->out.empty() && result->err.empty());
-    if (!notStarted || !underWine || attempt == 3) {
-      require(result.has_value(), "CreateProcessW");
-      return *result;
-    }
-  }
+  return run(folder, input, arguments, {}, limit);
+}
+
+ProcessResult runTessarkWith(const std::filesystem::path& folder, std::string_view input,
+                             const StandardHandles& handles, std::chrono::milliseconds limit) {
+  return run(folder, input, {}, handles, limit);
+}
+
+Handle startTessark(const std::filesystem::path& folder, HANDLE input, HANDLE output,
+                    HANDLE error) {
+  return start(folder, {}, input, output, error);
 }
 
 }  // namespace tessark::testing
