@@ -22,7 +22,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 # Stripping drops the compiler's identification too, as Debian's own packages do.
-if(CMAKE_OBJCOPY)
+if(CMAKE_OBJCOPY AND NOT WIN32)  # on Windows the program is not in bin/
   install(CODE "if(CMAKE_INSTALL_DO_STRIP)
     execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
       \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:tessark>\"
@@ -57,7 +57,11 @@ if(NOT changelog_date STREQUAL release_date)
     "(TESSARK_RELEASE_EPOCH in cmake/reproducible.cmake), not \"${changelog_date}\"")
 endif()
 
-# Debian keeps a package's copyright and its changelog, gzipped, in /usr/share/doc/PACKAGE.
+# Debian keeps a package's copyright and its changelog, gzipped, in /usr/share/doc/PACKAGE. The
+# portable folder for Windows has its own layout (windows-package.cmake).
+if(WIN32)
+  return()
+endif()
 set(doc_dir "${CMAKE_INSTALL_DATAROOTDIR}/doc/tessark")
 install(FILES packaging/copyright DESTINATION "${doc_dir}")
 configure_file(packaging/changelog packaging/changelog COPYONLY)
