@@ -92,9 +92,16 @@ void ItemRecord::writeItemReport(Console& console) const {
   // Composed whole before the earlier report is touched: a failure on the way leaves it as it was.
   const std::string report = composeReport(*this);
   requireDistinctFiles();
+  // "The Item.txt" may lead to standard output, where the report follows the dialogue.
+  console.out.flush();
   try {
     replaceFile(itemReportPath, report);
   } catch (const SystemError& error) {
+    if (error.kind() == FailureKind::notSynced) {
+      throw RunStopped(
+          "Tessark: \"The Item.txt\" was written, but could not be synced to the disk (" +
+          std::string(error.what()) + "); it may not outlast a crash.");
+    }
     throw RunStopped(fileFailureMessage("write", itemReportPath, error));
   }
   // Only a complete report is announced.

@@ -20,6 +20,7 @@ enum class FailureKind {
   isFolder,          // a folder where a file to write belongs
   noReader,          // a pipe that nothing reads, or a device that is not there
   heldByAnotherRun,  // the work folder is held by another run
+  notSynced,         // the new content is in place, but may not outlast a crash
   other,             // anything else; what() says what
 };
 

@@ -236,7 +236,8 @@ TEST(HostileEnvironment, TheReportReplacedWholeKeepsTheLinksAndModeThePlayerSetU
   EXPECT_EQ(readFile("second.txt"), report);
   EXPECT_EQ(fs::hard_link_count("The Item.txt"), 2u);
 
-  // A link to standard output gets the report between the dialogue and the closing message.
+  // A link to standard output gets the report between the dialogue and the closing message,
+  // whether the output is a pipe or a file.
   fs::remove("The Item.txt");
   fs::create_symlink("/dev/stdout", "The Item.txt");
   const auto toOutput = runTessark(folder.path(), typicalInput);
@@ -244,6 +245,9 @@ TEST(HostileEnvironment, TheReportReplacedWholeKeepsTheLinksAndModeThePlayerSetU
   expectedOut.insert(expectedOut.find("\nView file called"), report);
   EXPECT_EQ(toOutput.exitStatus, 0);
   EXPECT_EQ(toOutput.out, expectedOut);
+  testing::writeFile("in", typicalInput);
+  EXPECT_EQ(runRedirected(folder.path(), "<in"), 0);
+  EXPECT_EQ(readFile("out"), expectedOut);
 }
 
 TEST(HostileEnvironment, ANonBlockingInputIsWaitedFor) {

@@ -22,20 +22,44 @@ std::string folderOf(const std::string& path) {
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// The target of the symbolic link at `path`. The size that lstat gives is no guide: links of
+// /proc give 64, and some file systems 0.
+std::string linkTarget(const std::string& path) {
+  for (std::size_t size = 256;; size *= 2) {
+    std::string target(size, '\0');
+    const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+    if (length < 0) throw posix::errorFrom(errno);
+    if (static_cast<std::size_t>(length) < size) {
+      target.resize(static_cast<std::size_t>(length));
+      return target;
+    }
+  }
+}
+
 // The path that the chain of symbolic links at `path` ends in.
 std::string followLinks(std::string path) {
   for (int hops = 0; hops < 40; ++hops) {
     struct stat status {};
     if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return path;
-    std::string target(static_cast<std::size_t>(status.st_size) + 1, '\0');
-    const ssize_t size = ::readlink(path.c_str(), target.data(), target.size());
-    if (size < 0) throw posix::errorFrom(errno);
-    target.resize(static_cast<std::size_t>(size));
+    const std::string target = linkTarget(path);
     path = target.starts_with('/') || path.find('/') == std::string::npos
                ? target
                : folderOf(path) + "/" + target;
   }
   throw posix::errorFrom(ELOOP);
+}
+
+// The standard stream, output or error, that goes to `file`, as through a link to /dev/stdout;
+// -1 for none. A new file would take the player's log away from the stream, and a file opened
+// anew would write where the stream has already written.
+int standardStreamOf(const struct stat& file) {
+  for (const int fd : {STDOUT_FILENO, STDERR_FILENO}) {
+    struct stat stream {};
+    if (::fstat(fd, &stream) == 0 && stream.st_dev == file.st_dev && stream.st_ino == file.st_ino) {
+      return fd;
+    }
+  }
+  return -1;
 }
 
 // Rewrites the file at `path` in place. A write that fails leaves only what reached the file,
@@ -49,7 +73,11 @@ void writeInPlace(const std::string& path, std::string_view content) {
   try {
     file.write(content);
   } catch (const SystemError&) {
-    if (earlierSize) file.truncate(file.written());
+    try {
+      if (earlierSize) file.truncate(file.written());
+    } catch (const SystemError&) {
+      // The failed write is the one to name.
+    }
     throw;
   }
   if (earlierSize && *earlierSize > file.written()) file.truncate(file.written());
@@ -73,10 +101,20 @@ void replaceFile(std::string_view path, std::string_view content) {
   const bool exists = ::stat(named.c_str(), &earlier) == 0;
   if (!exists && errno != ENOENT) throw posix::errorFrom(errno);
   if (exists && S_ISDIR(earlier.st_mode)) throw posix::errorFrom(EISDIR);
+  // Where standard output or error goes, the content follows what the stream has written.
+  if (const int stream = exists ? standardStreamOf(earlier) : -1; stream >= 0) {
+    std::uint64_t written = 0;
+    if (const int error = posix::writeAll(stream, content.data(), content.size(), written)) {
+      throw posix::errorFrom(error);
+    }
+    return;
+  }
   // A device or a pipe has no content to replace; a second name of the file, or a file that is
   // another user's, would lose its link or its owner to a new file.
-  if (exists && (!S_ISREG(earlier.st_mode) || earlier.st_nlink > 1 ||
-                 earlier.st_uid != ::geteuid())) {
+  if (exists &&
+      (!S_ISREG(earlier.st_mode) || earlier.st_nlink > 1 || earlier.st_uid != ::geteuid())) {
+    // What a killed run may have left beside it goes all the same.
+    ::unlink((named + std::string(temporarySuffix)).c_str());
     return writeInPlace(named, content);
   }
 
@@ -106,7 +144,11 @@ void replaceFile(std::string_view path, std::string_view content) {
     ::unlink(temporary.c_str());
     throw;
   }
-  syncFolder(folderOf(target));
+  try {
+    syncFolder(folderOf(target));
+  } catch (const SystemError& error) {
+    throw SystemError(FailureKind::notSynced, error.what());
+  }
 }
 
 std::optional<FileIdentity> identityOfPath(std::string_view path) {

@@ -81,7 +81,11 @@ void writeInPlace(const std::wstring& path, bool exists, std::string_view conten
   try {
     file.write(content);
   } catch (const SystemError&) {
-    if (earlierSize) file.truncate(file.written());
+    try {
+      if (earlierSize) file.truncate(file.written());
+    } catch (const SystemError&) {
+      // The failed write is the one to name.
+    }
     throw;
   }
   if (earlierSize && *earlierSize > file.written()) file.truncate(file.written());
