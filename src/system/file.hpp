@@ -60,6 +60,11 @@ class File {
   // Closes the file, reporting a failure to keep what was written.
   void close();
 
+  // Writes `content` from the start of a file just opened, cuts a regular file to what reached
+  // it and closes it. A write that fails leaves only what reached the file, never the new
+  // content's head followed by the earlier content's tail.
+  void rewrite(std::string_view content);
+
  private:
   static constexpr NativeHandle noHandle() {
 #ifdef _WIN32

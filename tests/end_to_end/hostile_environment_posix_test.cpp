@@ -15,6 +15,7 @@
 #include <string>
 #include <thread>
 
+#include "support/folder_outcome.hpp"
 #include "support/run_program_process.hpp"
 #include "support/work_folder.hpp"
 
@@ -26,23 +27,10 @@ using testing::readFile;
 using testing::runTessark;
 using testing::WorkFolder;
 
-constexpr std::string_view typicalInput = "1\n1\n1\n1\n3\n2\n1\n6\n1\n";
-constexpr std::array<std::string_view, 8> workFiles{
-    "files/Modlist.dat",  "files/Prefix.dat",  "files/Suffix.dat",   "files/BestPre.dat",
-    "files/LeastPre.dat", "files/BestSuf.dat", "files/LeastSuf.dat", "The Item.txt"};
-
-// What a run leaves in `folder`: its standard output and every file it writes.
-std::string leftIn(const fs::path& folder, const std::string& out) {
-  std::string all = out;
-  for (std::string_view file : workFiles) all += "\n--- " + readFile(folder / file);
-  return all;
-}
-
-// What a run with `input` leaves in an undisturbed folder.
-std::string undisturbed(std::string_view input = typicalInput) {
-  WorkFolder folder;
-  return leftIn(folder.path(), runTessark(folder.path(), input).out);
-}
+using testing::leftIn;
+using testing::typicalInput;
+using testing::undisturbed;
+constexpr auto& workFiles = testing::writtenFiles;
 
 // Runs the program in `folder` through the shell after `setup`, with `redirections` on its
 // command line, standard output and error going to the files "out" and "err" there unless the

@@ -12,6 +12,7 @@
 #include <string>
 #include <utility>
 
+#include "support/folder_outcome.hpp"
 #include "support/run_program_process_windows.hpp"
 #include "support/work_folder.hpp"
 
@@ -26,23 +27,10 @@ using testing::runTessark;
 using testing::runTessarkWith;
 using testing::WorkFolder;
 
-constexpr std::string_view typicalInput = "1\n1\n1\n1\n3\n2\n1\n6\n1\n";
-constexpr std::array<std::string_view, 8> workFiles{
-    "files/Modlist.dat",  "files/Prefix.dat",  "files/Suffix.dat",   "files/BestPre.dat",
-    "files/LeastPre.dat", "files/BestSuf.dat", "files/LeastSuf.dat", "The Item.txt"};
-
-// What a run leaves in `folder`: its standard output and every file it writes.
-std::string leftIn(const fs::path& folder, const std::string& out) {
-  std::string all = out;
-  for (std::string_view file : workFiles) all += "\n--- " + readFile(folder / file);
-  return all;
-}
-
-// What a run with `input` leaves in an undisturbed folder.
-std::string undisturbed(std::string_view input = typicalInput) {
-  WorkFolder folder;
-  return leftIn(folder.path(), runTessark(folder.path(), input).out);
-}
+using testing::leftIn;
+using testing::typicalInput;
+using testing::undisturbed;
+constexpr auto& workFiles = testing::writtenFiles;
 
 bool contains(const std::string& text, std::string_view part) {
   return text.find(part) != std::string::npos;

@@ -69,19 +69,7 @@ void writeInPlace(const std::string& path, std::string_view content) {
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
   if (fd < 0) throw posix::errorFrom(errno);
   File file(fd);
-  const std::optional<std::uint64_t> earlierSize = file.regularSize();
-  try {
-    file.write(content);
-  } catch (const SystemError&) {
-    try {
-      if (earlierSize) file.truncate(file.written());
-    } catch (const SystemError&) {
-      // The failed write is the one to name.
-    }
-    throw;
-  }
-  if (earlierSize && *earlierSize > file.written()) file.truncate(file.written());
-  file.close();
+  file.rewrite(content);
 }
 
 // Makes a rename in `folder` last: until the folder itself reaches the disk, a crash may undo it.

@@ -77,19 +77,7 @@ Earlier examine(const std::wstring& path) {
 void writeInPlace(const std::wstring& path, bool exists, std::string_view content) {
   File file = windows::openFile(path, GENERIC_WRITE | FILE_READ_ATTRIBUTES, windows::shareAll,
                                 exists ? OPEN_EXISTING : OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL);
-  const std::optional<std::uint64_t> earlierSize = file.regularSize();
-  try {
-    file.write(content);
-  } catch (const SystemError&) {
-    try {
-      if (earlierSize) file.truncate(file.written());
-    } catch (const SystemError&) {
-      // The failed write is the one to name.
-    }
-    throw;
-  }
-  if (earlierSize && *earlierSize > file.written()) file.truncate(file.written());
-  file.close();
+  file.rewrite(content);
 }
 
 // Removes the file at `path`, read-only or not; returns the error code of a failure, and

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "support/run_program_process.hpp"
+#include "support/work_folder.hpp"
+
+namespace tessark::testing {
+
+// The typical run: a magical normal Short Sword with the prefix Jagged and the suffix Worth.
+inline constexpr std::string_view typicalInput = "1\n1\n1\n1\n3\n2\n1\n6\n1\n";
+
+// Every file a run writes.
+inline constexpr std::array<std::string_view, 8> writtenFiles{
+    "files/Modlist.dat",  "files/Prefix.dat",  "files/Suffix.dat",   "files/BestPre.dat",
+    "files/LeastPre.dat", "files/BestSuf.dat", "files/LeastSuf.dat", "The Item.txt"};
+
+// What a run leaves in `folder`: its standard output `out` and every file it writes.
+inline std::string leftIn(const std::filesystem::path& folder, const std::string& out) {
+  std::string all = out;
+  for (std::string_view file : writtenFiles) all += "\n--- " + readFile(folder / file);
+  return all;
+}
+
+// What a run with `input` leaves in an undisturbed folder.
+inline std::string undisturbed(std::string_view input = typicalInput) {
+  WorkFolder folder;
+  return leftIn(folder.path(), runTessark(folder.path(), input).out);
+}
+
+}  // namespace tessark::testing
