@@ -54,7 +54,6 @@ class File {
   void sync();
   // The size of a regular file on disk; nothing for a pipe, a device or a terminal.
   std::optional<std::uint64_t> regularSize() const;
-  FileIdentity identity() const;
   // The handle itself, for opening files relative to an open folder.
   NativeHandle native() const { return handle_; }
   // Closes the file, reporting a failure to keep what was written.

@@ -53,12 +53,6 @@ std::optional<std::uint64_t> File::regularSize() const {
   return static_cast<std::uint64_t>(status.st_size);
 }
 
-FileIdentity File::identity() const {
-  struct stat status {};
-  if (::fstat(handle_, &status) != 0) throw posix::errorFrom(errno);
-  return {static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino)};
-}
-
 void File::close() {
   // The descriptor is gone after close() whatever it returns, EINTR included.
   const int result = ::close(std::exchange(handle_, noHandle()));

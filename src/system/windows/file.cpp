@@ -58,10 +58,6 @@ std::optional<std::uint64_t> File::regularSize() const {
   return (std::uint64_t{information.nFileSizeHigh} << 32) | information.nFileSizeLow;
 }
 
-FileIdentity File::identity() const {
-  return windows::identityFrom(windows::informationOf(*this));
-}
-
 void File::close() {
   if (!::CloseHandle(std::exchange(handle_, noHandle()))) throw windows::lastError();
 }
