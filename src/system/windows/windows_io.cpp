@@ -102,11 +102,6 @@ BY_HANDLE_FILE_INFORMATION informationOf(const File& file) {
   return information;
 }
 
-FileIdentity identityFrom(const BY_HANDLE_FILE_INFORMATION& information) {
-  return {information.dwVolumeSerialNumber,
-          (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
-}
-
 std::optional<FileIdentity> identityAt(const std::wstring& path) {
   // No access asked for: the identity needs only the attributes, and a folder opens only with
   // backup semantics.
@@ -116,7 +111,9 @@ std::optional<FileIdentity> identityAt(const std::wstring& path) {
   const File file(handle);
   BY_HANDLE_FILE_INFORMATION information{};
   if (!::GetFileInformationByHandle(handle, &information)) return std::nullopt;
-  return identityFrom(information);
+  return FileIdentity{
+      information.dwVolumeSerialNumber,
+      (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
 }
 
 }  // namespace tessark::windows

@@ -38,9 +38,6 @@ File openFile(const std::wstring& path, DWORD access, DWORD share, DWORD disposi
 // What GetFileInformationByHandle tells of `file`. Throws SystemError.
 BY_HANDLE_FILE_INFORMATION informationOf(const File& file);
 
-// The identity that `information` gives.
-FileIdentity identityFrom(const BY_HANDLE_FILE_INFORMATION& information);
-
 // The identity of the file at `path`, links followed; nothing when there is none or when it
 // cannot be opened.
 std::optional<FileIdentity> identityAt(const std::wstring& path);
