@@ -1,19 +1,16 @@
 #include "report/file_failure_message.hpp"
 
-#include <filesystem>
-
 #include "report/work_folder_path.hpp"
+#include "system/held_folder.hpp"
 
 namespace tessark {
 
 std::string fileFailureMessage(std::string_view action, std::string_view path,
                                const SystemError& error) {
   std::string message = "Tessark: cannot " + std::string(action) + " \"" + std::string(path) + "\"";
-  std::error_code ignored;
   switch (error.kind()) {
     case FailureKind::missing:
-      if (path.starts_with(workFolderPath) &&
-          !std::filesystem::is_directory(workFolderPath, ignored)) {
+      if (path.starts_with(workFolderPath) && !isFolder(workFolderPath)) {
         return message +
                ": the folder \"files\" is missing. Tessark keeps its work files there; create a "
                "folder named \"files\" in the folder where you start Tessark, then start it "

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "foundation/run_stopped.hpp"
+#include "report/distinct_files.hpp"
 #include "report/file_failure_message.hpp"
 #include "report/work_folder_lock.hpp"
 
@@ -40,8 +41,16 @@ constexpr std::size_t writeChunk = 4096;
 }  // namespace
 
 TextFile::TextFile(std::string path, Mode mode) : path_(std::move(path)), mode_(mode) {
+  const bool writing = mode != Mode::read;
   try {
+    // A file about to be made must not be made where "The Item.txt" or another work file would
+    // be: a failed run would leave it behind.
+    if (writing) {
+      const std::optional<FileTarget> target = WorkFolderLock::targetOf(path_);
+      if (target && !target->file) requireDistinctWorkFile(path_, *target);
+    }
     file_ = WorkFolderLock::open(path_, openModeOf(mode));
+    if (writing) requireDistinctWorkFile(path_, FileTarget{file_.identity(), {}, {}});
     if (mode == Mode::write) sizeAtOpen_ = file_.regularSize().value_or(0);
   } catch (const SystemError& error) {
     fail(actionOf(mode), error);

@@ -2,6 +2,7 @@
 
 #include "foundation/run_stopped.hpp"
 #include "report/file_failure_message.hpp"
+#include "system/replace_file.hpp"
 
 namespace tessark {
 namespace {
@@ -42,9 +43,9 @@ File WorkFolderLock::open(std::string_view path, OpenMode mode) {
   return HeldFolder(".", HeldFolder::Lock::none).open(path, mode);
 }
 
-std::optional<FileIdentity> WorkFolderLock::identityOf(std::string_view path) {
-  if (heldFolder != nullptr) return heldFolder->identityOf(nameIn(path));
-  return HeldFolder(".", HeldFolder::Lock::none).identityOf(path);
+std::optional<FileTarget> WorkFolderLock::targetOf(std::string_view path) {
+  if (heldFolder != nullptr) return heldFolder->targetOf(nameIn(path));
+  return targetOfPath(path);
 }
 
 }  // namespace tessark

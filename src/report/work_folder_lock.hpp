@@ -29,8 +29,8 @@ class WorkFolderLock {
   // a run, by its path from the working folder. Throws SystemError.
   static File open(std::string_view path, OpenMode mode);
 
-  // The identity of the work file `path`, links followed; nothing when there is none.
-  static std::optional<FileIdentity> identityOf(std::string_view path);
+  // Where the work file `path` leads, links followed; nothing when that cannot be told.
+  static std::optional<FileTarget> targetOf(std::string_view path);
 
  private:
   HeldFolder folder_;

@@ -1,23 +1,33 @@
-// What File does the same way on every system, over the operations each system implements.
+// What File does the same way on every system: ownership of the handle, and the content written
+// in place, over the handle calls that each side implements (posix/file.cpp, windows/file.cpp).
 #include "system/file.hpp"
+
+#include <utility>
 
 #include "system/system_error.hpp"
 
 namespace tessark {
 
-void File::rewrite(std::string_view content) {
-  const std::optional<std::uint64_t> earlierSize = regularSize();
-  try {
-    write(content);
-  } catch (const SystemError&) {
-    try {
-      if (earlierSize) truncate(written());
-    } catch (const SystemError&) {
-      // The failed write is the one to name.
-    }
-    throw;
+File::File(File&& other) noexcept
+    : handle_(std::exchange(other.handle_, noHandle())), written_(other.written_) {}
+
+File& File::operator=(File&& other) noexcept {
+  if (this != &other) {
+    if (isOpen()) closeHandle(handle_);
+    handle_ = std::exchange(other.handle_, noHandle());
+    written_ = other.written_;
   }
-  if (earlierSize && *earlierSize > written()) truncate(written());
+  return *this;
+}
+
+File::~File() {
+  if (isOpen()) closeHandle(handle_);
+}
+
+void File::replaceContent(std::string_view content) {
+  // Cut first: a kill in the middle of the write then leaves a start of the new content alone.
+  if (regularSize().value_or(0) > 0) truncate(0);
+  write(content);
   close();
 }
 

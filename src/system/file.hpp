@@ -1,5 +1,6 @@
 // File: one open file of the system, owned from the moment it is opened, so that no failure path
-// can leak it. Files are opened by HeldFolder (work files) or by replaceFile (the report).
+// can leak it; FileIdentity and FileTarget, which tell two names of one file apart from two files.
+// Files are opened by HeldFolder (work files) or by replaceFile (the report).
 //
 //   File file = folder.open("Modlist.dat", OpenMode::append);
 //   file.write("Prefix: Jagged\n");
@@ -10,6 +11,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace tessark {
@@ -29,6 +31,21 @@ struct FileIdentity {
   friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
 };
 
+// Where a name leads, links followed: the file there, or, where there is none, the folder and
+// the name under which following the name would make one. Two names with the same target write
+// to one file.
+struct FileTarget {
+  std::optional<FileIdentity> file;
+  FileIdentity folder;
+  std::string name;
+
+  // True when writing through either would write the same file.
+  bool sameAs(const FileTarget& other) const {
+    if (file || other.file) return file == other.file;
+    return folder == other.folder && name == other.name;
+  }
+};
+
 // How a file is opened. Rewriting keeps the old content until the writer cuts it: truncating a
 // file that holds data makes some file systems write it out at once, which costs more than a run.
 enum class OpenMode { read, rewrite, append };
@@ -40,6 +57,8 @@ class File {
   explicit File(NativeHandle handle) : handle_(handle) {}
   File(File&& other) noexcept;
   File& operator=(File&& other) noexcept;
+  File(const File&) = delete;
+  File& operator=(const File&) = delete;
   ~File();  // closes, ignoring failures: close() is the way to see them
 
   // Reads at most `buffer.size()` bytes; returns 0 at the end of the file.
@@ -52,17 +71,21 @@ class File {
   void truncate(std::uint64_t size);
   // Flushes what was written to the disk.
   void sync();
-  // The size of a regular file on disk; nothing for a pipe, a device or a terminal.
+  // The size of a regular file on disk; nothing for a pipe, a device, a folder or a terminal.
   std::optional<std::uint64_t> regularSize() const;
-  // The handle itself, for opening files relative to an open folder.
+  // Which file this is, whatever name it was opened by.
+  FileIdentity identity() const;
+  // The handle itself, for the system layer's own calls.
   NativeHandle native() const { return handle_; }
+  // Whether a handle is held.
+  bool isOpen() const { return handle_ != noHandle(); }
   // Closes the file, reporting a failure to keep what was written.
   void close();
 
-  // Writes `content` from the start of a file just opened, cuts a regular file to what reached
-  // it and closes it. A write that fails leaves only what reached the file, never the new
-  // content's head followed by the earlier content's tail.
-  void rewrite(std::string_view content);
+  // Cuts a regular file to nothing, then writes `content` from its start and closes it: a write
+  // that fails or a kill leaves the start of the new content, never the new content's head
+  // followed by the earlier content's tail.
+  void replaceContent(std::string_view content);
 
  private:
   static constexpr NativeHandle noHandle() {
@@ -72,6 +95,9 @@ class File {
     return -1;
 #endif
   }
+  // Closes `handle`; false when the system reports a failure.
+  static bool closeHandle(NativeHandle handle);
+
   NativeHandle handle_ = noHandle();
   std::uint64_t written_ = 0;
 };

@@ -1,8 +1,9 @@
 // HeldFolder: the work folder of one run, opened once and held to the end. Every work file is
 // opened through it, so that renaming or replacing the folder during the run cannot mix the files
-// of two runs, and it carries the lock that keeps a second run out.
+// of two runs, and it carries the lock that keeps a second run out. isFolder: whether a path names
+// a folder, for telling the user what is missing.
 //
-//   const HeldFolder folder("files");  // throws SystemError, heldByAnotherRun among the kinds
+//   const HeldFolder folder("files", HeldFolder::Lock::exclusive);  // heldByAnotherRun, ...
 //   File list = folder.open("Modlist.dat", OpenMode::rewrite);
 #pragma once
 
@@ -24,17 +25,22 @@ class HeldFolder {
   // ends. Throws SystemError: FailureKind::heldByAnotherRun when another process holds it.
   HeldFolder(std::string_view path, Lock lock);
 
-  // Opens the file `name` (a name, or a relative path) in the folder. It must be a regular file (a
-  // link to one will do): a folder, pipe or device fails with FailureKind::notRegularFile, and
-  // opening never waits.
+  // Opens the file `name` (a name, or a relative path) in the folder; writing makes it when
+  // missing. It must be a regular file (a link to one will do): a folder, pipe or device fails
+  // with FailureKind::notRegularFile, and opening never waits. Links are followed as replaceFile
+  // follows them, and a missing file is made exactly where its name leads, never through a link
+  // planted meanwhile.
   File open(std::string_view name, OpenMode mode) const;
 
-  // The identity of the file `name` in the folder, links followed; nothing when there is none.
-  std::optional<FileIdentity> identityOf(std::string_view name) const;
+  // Where the name `name` in the folder leads, links followed; nothing when that cannot be told.
+  std::optional<FileTarget> targetOf(std::string_view name) const;
 
  private:
   File folder_;
-  std::string path_;  // where a system without relative opens finds the files
+  std::string path_;  // the folder as its files are named in messages
 };
+
+// Whether `path` names a folder, links followed.
+bool isFolder(std::string_view path);
 
 }  // namespace tessark

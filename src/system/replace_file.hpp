@@ -1,5 +1,6 @@
-// replaceFile: puts a new content in the place of a file in one step, so that whatever becomes
-// of the run, the file holds either its earlier content or the whole new one.
+// replaceFile: puts a new content in the place of a file in one step, so that whatever becomes of
+// the run, the file holds either its earlier content or the whole new one; targetOfPath: where a
+// path leads, for telling two names of one file apart.
 //
 //   replaceFile("The Item.txt", report);  // throws SystemError; the earlier file then stands
 #pragma once
@@ -11,18 +12,28 @@
 
 namespace tessark {
 
-// Makes the file at `path` hold `content`. A regular file, or none, is replaced whole: the
-// content goes to a temporary file beside it (beside the file a link points at, so that the link
-// keeps pointing at the new content), with the permissions of the earlier file, reaches the disk,
-// and only then takes the earlier file's name. Where a new file would break what the user set up
-// (a device or pipe, a file with more links than one, a file of another user, a folder where no
-// file can be made), the file is written in place instead, and cut to what reached it; where it
-// is the file that standard output or error goes to, the content is written to that stream. A
-// temporary file that a killed run left behind is removed first. Throws SystemError; of kind
-// notSynced when the new content is in place but its folder could not be synced.
+// Makes the file at `path` hold `content`.
+// - Where `path` leads to the file that standard output or error goes to, the content is written
+//   to that stream.
+// - A regular file, or none, is replaced whole: the content goes to a temporary file of this run
+//   beside it (beside the file a link points at, so that the link keeps pointing at the new
+//   content), with a name no one can foresee, made exclusively and claimed for the run; it takes
+//   the earlier file's permissions and group, reaches the disk, and only then takes the earlier
+//   file's name, provided that every link and file on the way is still the one looked at (else
+//   FailureKind::changed, and nothing is touched). The folder is then synced; FailureKind::
+//   notSynced when that fails, the new content being in place.
+// - Where a new file would break what the user set up (a device or pipe, a file with a second
+//   name, a file of another user, a group the user may not give, a folder where no file can be
+//   made), the file is cut to nothing and written in place: a failure or a kill leaves a start of
+//   the new content, never a mix of the two.
+// - A link that another user could have planted is never followed (FailureKind::untrustedLink).
+// - Temporary files that killed runs left in that folder are removed, but none that a live run
+//   holds.
+// On Windows, ownership is not the owner's and group's: a file is written in place for its second
+// name alone, and its attributes are kept; a folder cannot be synced there, and is not.
 void replaceFile(std::string_view path, std::string_view content);
 
-// The identity of the file that `path` names, links followed; nothing when there is none.
-std::optional<FileIdentity> identityOfPath(std::string_view path);
+// Where `path` leads from the working folder, links followed; nothing when that cannot be told.
+std::optional<FileTarget> targetOfPath(std::string_view path);
 
 }  // namespace tessark

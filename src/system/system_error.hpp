@@ -1,10 +1,11 @@
-// SystemError: how every operation of the system layer reports a failure. The layers above turn
-// it into a message that names the file or stream concerned.
+// SystemError: how every operation of the system layer reports a failure, and FailureKind, the
+// reasons that change what the user is told. The layers above turn it into a message that names
+// the file or stream concerned.
 //
 //   try {
 //     file.write(text);
 //   } catch (const SystemError& error) {
-//     if (error.kind() == FailureKind::noSpace) ...;  // error.what(): the system's own words
+//     if (error.kind() == FailureKind::noReader) ...;  // error.what(): the system's own words
 //   }
 #pragma once
 
@@ -21,6 +22,9 @@ enum class FailureKind {
   noReader,          // a pipe that nothing reads, or a device that is not there
   heldByAnotherRun,  // the work folder is held by another run
   notSynced,         // the new content is in place, but may not outlast a crash
+  notPermitted,      // the user may not do this here
+  untrustedLink,     // a link that another user could have planted; what() names it
+  changed,           // a file or link on the way changed between the look and the change
   other,             // anything else; what() says what
 };
 

@@ -1,3 +1,5 @@
+// The handle calls of File on POSIX: read, write, ftruncate, fsync, fstat and close on a
+// descriptor. Reads and writes wait on a descriptor left non-blocking (posix_io.cpp).
 #include "system/file.hpp"
 
 #include <sys/stat.h>
@@ -10,20 +12,9 @@
 
 namespace tessark {
 
-File::File(File&& other) noexcept
-    : handle_(std::exchange(other.handle_, noHandle())), written_(other.written_) {}
-
-File& File::operator=(File&& other) noexcept {
-  if (this != &other) {
-    if (handle_ >= 0) ::close(handle_);
-    handle_ = std::exchange(other.handle_, noHandle());
-    written_ = other.written_;
-  }
-  return *this;
-}
-
-File::~File() {
-  if (handle_ >= 0) ::close(handle_);
+bool File::closeHandle(NativeHandle handle) {
+  // The descriptor is gone after close() whatever it returns, EINTR included.
+  return ::close(handle) == 0 || errno == EINTR;
 }
 
 std::size_t File::read(std::span<char> buffer) {
@@ -47,16 +38,17 @@ void File::sync() {
 }
 
 std::optional<std::uint64_t> File::regularSize() const {
-  struct stat status {};
-  if (::fstat(handle_, &status) != 0) throw posix::errorFrom(errno);
+  const struct stat status = posix::statusOf(handle_);
   if (!S_ISREG(status.st_mode)) return std::nullopt;
   return static_cast<std::uint64_t>(status.st_size);
 }
 
+FileIdentity File::identity() const {
+  return posix::identityOf(posix::statusOf(handle_));
+}
+
 void File::close() {
-  // The descriptor is gone after close() whatever it returns, EINTR included.
-  const int result = ::close(std::exchange(handle_, noHandle()));
-  if (result != 0 && errno != EINTR) throw posix::errorFrom(errno);
+  if (!closeHandle(std::exchange(handle_, noHandle()))) throw posix::errorFrom(errno);
 }
 
 }  // namespace tessark

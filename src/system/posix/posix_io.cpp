@@ -1,3 +1,5 @@
+// The POSIX side's shared helpers: errno turned into SystemError, fstat, and reads and writes
+// that poll a descriptor that another program left non-blocking.
 #include "system/posix/posix_io.hpp"
 
 #include <poll.h>
@@ -27,9 +29,18 @@ SystemError errorFrom(int error) {
       return {FailureKind::isFolder, std::strerror(error)};
     case ENXIO:
       return {FailureKind::noReader, std::strerror(error)};
+    case EACCES:
+    case EPERM:
+      return {FailureKind::notPermitted, std::strerror(error)};
     default:
       return {FailureKind::other, std::strerror(error)};
   }
+}
+
+struct stat statusOf(int fd) {
+  struct stat status {};
+  if (::fstat(fd, &status) != 0) throw errorFrom(errno);
+  return status;
 }
 
 std::size_t readSome(int fd, char* buffer, std::size_t size) {

@@ -1,16 +1,28 @@
-// What the POSIX side of the system layer shares: errors from errno, and reads and writes that
-// wait on a descriptor left non-blocking instead of failing.
+// What the POSIX side of the system layer shares: errors from errno, the status and identity of
+// a descriptor, and reads and writes that wait on a descriptor left non-blocking instead of
+// failing.
 #pragma once
+
+#include <sys/stat.h>
 
 #include <cstddef>
 #include <cstdint>
 
+#include "system/file.hpp"
 #include "system/system_error.hpp"
 
 namespace tessark::posix {
 
 // The SystemError for the error number `error`.
 SystemError errorFrom(int error);
+
+// What fstat tells of `fd`. Throws SystemError.
+struct stat statusOf(int fd);
+
+// The identity of the file that `status` describes.
+inline FileIdentity identityOf(const struct stat& status) {
+  return {static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino)};
+}
 
 // Reads at most `size` bytes from `fd`; returns 0 at its end. Throws SystemError.
 std::size_t readSome(int fd, char* buffer, std::size_t size);
