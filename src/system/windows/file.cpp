@@ -1,3 +1,5 @@
+// The handle calls of File on Windows: ReadFile, WriteFile, SetEndOfFile, FlushFileBuffers,
+// GetFileInformationByHandle and CloseHandle. A file cut keeps its position, as on POSIX.
 #include "system/file.hpp"
 
 #include <utility>
@@ -6,20 +8,8 @@
 
 namespace tessark {
 
-File::File(File&& other) noexcept
-    : handle_(std::exchange(other.handle_, noHandle())), written_(other.written_) {}
-
-File& File::operator=(File&& other) noexcept {
-  if (this != &other) {
-    if (handle_ != noHandle()) ::CloseHandle(handle_);
-    handle_ = std::exchange(other.handle_, noHandle());
-    written_ = other.written_;
-  }
-  return *this;
-}
-
-File::~File() {
-  if (handle_ != noHandle()) ::CloseHandle(handle_);
+bool File::closeHandle(NativeHandle handle) {
+  return ::CloseHandle(handle) != 0;
 }
 
 std::size_t File::read(std::span<char> buffer) {
@@ -33,8 +23,7 @@ void File::write(std::string_view text) {
 }
 
 void File::truncate(std::uint64_t size) {
-  // SetEndOfFile cuts at the file position, which is then put back: a file cut on POSIX keeps
-  // its position too.
+  // SetEndOfFile cuts at the file position, which is then put back.
   LARGE_INTEGER position{};
   LARGE_INTEGER end{};
   end.QuadPart = static_cast<LONGLONG>(size);
@@ -58,8 +47,12 @@ std::optional<std::uint64_t> File::regularSize() const {
   return (std::uint64_t{information.nFileSizeHigh} << 32) | information.nFileSizeLow;
 }
 
+FileIdentity File::identity() const {
+  return windows::identityOf(windows::informationOf(*this));
+}
+
 void File::close() {
-  if (!::CloseHandle(std::exchange(handle_, noHandle()))) throw windows::lastError();
+  if (!closeHandle(std::exchange(handle_, noHandle()))) throw windows::lastError();
 }
 
 }  // namespace tessark

@@ -1,3 +1,5 @@
+// The Windows side's shared helpers: error codes turned into SystemError in the system's own
+// words, UTF-8 and wide paths, and reads and writes over a handle in parts of 32-bit sizes.
 #include "system/windows/windows_io.hpp"
 
 #include <algorithm>
@@ -36,6 +38,8 @@ SystemError errorFrom(DWORD error) {
     case ERROR_PIPE_NOT_CONNECTED:
     case ERROR_PIPE_BUSY:
       return {FailureKind::noReader, textOf(error)};
+    case ERROR_ACCESS_DENIED:
+      return {FailureKind::notPermitted, textOf(error)};
     default:
       return {FailureKind::other, textOf(error)};
   }
@@ -58,6 +62,19 @@ std::wstring widePath(std::string_view path) {
   }
   std::replace(wide.begin(), wide.end(), L'/', L'\\');
   return wide;
+}
+
+std::string narrowPath(std::wstring_view path) {
+  std::string narrow;
+  if (!path.empty()) {
+    const int size = static_cast<int>(path.size());
+    const int length =
+        ::WideCharToMultiByte(CP_UTF8, 0, path.data(), size, nullptr, 0, nullptr, nullptr);
+    if (length <= 0) throw lastError();
+    narrow.resize(static_cast<std::size_t>(length));
+    ::WideCharToMultiByte(CP_UTF8, 0, path.data(), size, narrow.data(), length, nullptr, nullptr);
+  }
+  return narrow;
 }
 
 std::size_t readSome(HANDLE handle, char* buffer, std::size_t size) {
@@ -100,20 +117,6 @@ BY_HANDLE_FILE_INFORMATION informationOf(const File& file) {
   BY_HANDLE_FILE_INFORMATION information{};
   if (!::GetFileInformationByHandle(file.native(), &information)) throw lastError();
   return information;
-}
-
-std::optional<FileIdentity> identityAt(const std::wstring& path) {
-  // No access asked for: the identity needs only the attributes, and a folder opens only with
-  // backup semantics.
-  const HANDLE handle = ::CreateFileW(path.c_str(), 0, shareAll, nullptr, OPEN_EXISTING,
-                                      FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
-  const File file(handle);
-  BY_HANDLE_FILE_INFORMATION information{};
-  if (!::GetFileInformationByHandle(handle, &information)) return std::nullopt;
-  return FileIdentity{
-      information.dwVolumeSerialNumber,
-      (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
 }
 
 }  // namespace tessark::windows

@@ -24,6 +24,9 @@ SystemError lastError();
 // `path` as the wide-character functions take it, with '/' turned into '\\'. Throws SystemError.
 std::wstring widePath(std::string_view path);
 
+// The wide path `path` in UTF-8, as the rest of the program names files. Throws SystemError.
+std::string narrowPath(std::wstring_view path);
+
 // Reads at most `size` bytes from `handle`; returns 0 at its end (for a pipe, when its writer
 // closed it). Throws SystemError.
 std::size_t readSome(HANDLE handle, char* buffer, std::size_t size);
@@ -38,9 +41,11 @@ File openFile(const std::wstring& path, DWORD access, DWORD share, DWORD disposi
 // What GetFileInformationByHandle tells of `file`. Throws SystemError.
 BY_HANDLE_FILE_INFORMATION informationOf(const File& file);
 
-// The identity of the file at `path`, links followed; nothing when there is none or when it
-// cannot be opened.
-std::optional<FileIdentity> identityAt(const std::wstring& path);
+// The identity of the file that `information` describes.
+inline FileIdentity identityOf(const BY_HANDLE_FILE_INFORMATION& information) {
+  return {information.dwVolumeSerialNumber,
+          (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
+}
 
 // Every share mode, for files that other programs may use at the same time.
 constexpr DWORD shareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;

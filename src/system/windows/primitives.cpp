@@ -1,0 +1,320 @@
+// The primitives of the system layer on Windows. Calls: CreateFileW with backup semantics for
+// folders, GetFinalPathNameByHandleW to follow links, MoveFileExW with MOVEFILE_WRITE_THROUGH,
+// LockFileEx to claim a temporary file, FindFirstFileW, FileDispositionInfo, rand_s. Departs from
+// the contract where Windows has no such thing: folders are not synced, no owner or group decides
+// anything (the attributes are kept instead), and links are followed as the system follows them.
+// A link that leads nowhere is written through, in place, which makes its target and keeps it.
+#define _CRT_RAND_S
+#include "system/primitives.hpp"
+
+#include <stdlib.h>
+
+#include <string>
+
+#include "system/windows/windows_io.hpp"
+
+namespace tessark::primitives {
+namespace {
+
+// The attributes that a new content keeps from the file it replaces.
+constexpr DWORD keptAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
+                                 FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                                 FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+// `attributes`, in the form that sets them: none at all would leave a file's as they were.
+DWORD orNormal(DWORD attributes) {
+  return attributes != 0 ? attributes : FILE_ATTRIBUTE_NORMAL;
+}
+
+// The byte that a run locks to claim its temporary file: far past any content, so that the lock
+// never stands in the way of a write.
+constexpr DWORD claimOffsetHigh = 0x40000000;
+
+bool lockClaim(HANDLE handle) {
+  OVERLAPPED at{};
+  at.OffsetHigh = claimOffsetHigh;
+  return ::LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at);
+}
+
+// `folder` and `name` joined with the system's separator.
+std::wstring joined(const std::wstring& folder, const std::wstring& name) {
+  if (folder.empty()) return name;
+  if (folder.ends_with(L'\\')) return folder + name;
+  return folder + L'\\' + name;
+}
+
+std::wstring pathOf(const Place& place, std::string_view name) {
+  return joined(windows::widePath(place.folderPath), windows::widePath(name));
+}
+
+// Opens `path` for its attributes alone, links followed; a folder opens too.
+HANDLE openForLooking(const std::wstring& path, DWORD flags = 0) {
+  return ::CreateFileW(path.c_str(), 0, windows::shareAll, nullptr, OPEN_EXISTING,
+                       FILE_FLAG_BACKUP_SEMANTICS | flags, nullptr);
+}
+
+// The path of the file that `file` is, links followed. Where the system cannot tell (some
+// network and virtual drives), `path` will do.
+std::wstring finalPathOf(HANDLE file, const std::wstring& path) {
+  std::wstring resolved(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length =
+        ::GetFinalPathNameByHandleW(file, resolved.data(), static_cast<DWORD>(resolved.size()), 0);
+    if (length == 0) return path;
+    if (length < resolved.size()) {
+      resolved.resize(length);
+      return resolved;
+    }
+    resolved.resize(length);
+  }
+}
+
+// Splits `path` into its folder and its last name.
+std::pair<std::wstring, std::wstring> split(const std::wstring& path) {
+  const std::size_t slash = path.find_last_of(L"\\/");
+  if (slash == std::wstring::npos) return {L".", path};
+  return {path.substr(0, slash == 0 ? 1 : slash), path.substr(slash + 1)};
+}
+
+// Whether a name that cannot be opened stands in its folder all the same: a link that leads
+// nowhere, which only making a file under its name shows. The probe is gone when it is closed.
+bool danglingLinkAt(const std::wstring& path) {
+  const HANDLE probe = ::CreateFileW(path.c_str(), GENERIC_WRITE, windows::shareAll, nullptr,
+                                     CREATE_NEW, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  if (probe != INVALID_HANDLE_VALUE) {
+    ::CloseHandle(probe);
+    return false;
+  }
+  const DWORD error = ::GetLastError();
+  return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS;
+}
+
+// Removes the file at `path`, read-only or not; false when it stays.
+bool removeFile(const std::wstring& path) {
+  if (::DeleteFileW(path.c_str())) return true;
+  return ::GetLastError() == ERROR_ACCESS_DENIED &&
+         ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL) && ::DeleteFileW(path.c_str());
+}
+
+}  // namespace
+
+std::uint32_t defaultPermissions() {
+  return 0;
+}
+
+File holdFolder(std::string_view path, bool exclusive) {
+  const std::wstring wide = windows::widePath(path);
+  // The lock is the open itself: adding files is writing to the folder, and while this handle
+  // shares only reading, the same open by a second run fails with a sharing violation. Without
+  // FILE_SHARE_DELETE the folder can be neither renamed nor removed, so that its name, by which
+  // the files are opened, stays this folder's. A file browser can still list it.
+  const DWORD access = FILE_LIST_DIRECTORY | FILE_TRAVERSE | (exclusive ? FILE_ADD_FILE : 0);
+  const HANDLE handle =
+      ::CreateFileW(wide.c_str(), access, exclusive ? FILE_SHARE_READ : windows::shareAll, nullptr,
+                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    const DWORD error = ::GetLastError();
+    if (exclusive && error == ERROR_SHARING_VIOLATION) {
+      throw SystemError(FailureKind::heldByAnotherRun, "in use");
+    }
+    throw windows::errorFrom(error);
+  }
+  File folder(handle);
+  // Backup semantics open files too.
+  if (!(windows::informationOf(folder).dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    throw windows::errorFrom(ERROR_DIRECTORY);
+  }
+  return folder;
+}
+
+Place locate(const File&, std::string_view startPath, std::string_view path) {
+  // Windows opens no file relative to a handle: the walk is the system's own, by path.
+  std::wstring full = joined(windows::widePath(startPath), windows::widePath(path));
+  const HANDLE handle = openForLooking(full);
+  if (handle != INVALID_HANDLE_VALUE) {
+    const File file(handle);
+    if (::GetFileType(handle) == FILE_TYPE_DISK) full = finalPathOf(handle, full);
+  } else {
+    const DWORD error = ::GetLastError();
+    if (error != ERROR_FILE_NOT_FOUND) throw windows::errorFrom(error);
+  }
+  auto [folder, name] = split(full);
+  Place place;
+  place.ownFolder = holdFolder(windows::narrowPath(folder), false);
+  place.folderPath = windows::narrowPath(folder);
+  place.name = windows::narrowPath(name);
+  return place;
+}
+
+Entry entryAt(const Place& place) {
+  const std::wstring path = pathOf(place, place.name);
+  const HANDLE handle = openForLooking(path);
+  if (handle == INVALID_HANDLE_VALUE) {
+    const DWORD error = ::GetLastError();
+    if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) {
+      throw windows::errorFrom(error);
+    }
+    return danglingLinkAt(path) ? Entry{.kind = EntryKind::other} : Entry{};
+  }
+  const File file(handle);
+  // A device or a pipe has no content to replace.
+  const DWORD type = ::GetFileType(handle);
+  if (type != FILE_TYPE_DISK) {
+    if (type == FILE_TYPE_UNKNOWN && ::GetLastError() != NO_ERROR) throw windows::lastError();
+    return {.kind = EntryKind::other};
+  }
+  const BY_HANDLE_FILE_INFORMATION information = windows::informationOf(file);
+  const bool folder = information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
+  return {.kind = folder ? EntryKind::folder : EntryKind::regular,
+          .identity = windows::identityOf(information),
+          .links = information.nNumberOfLinks,
+          .permissions = information.dwFileAttributes & keptAttributes};
+}
+
+File openAt(const Place& place, OpenMode mode, bool create) {
+  DWORD access = GENERIC_READ;
+  if (mode == OpenMode::rewrite) access = GENERIC_WRITE;
+  if (mode == OpenMode::append) access = FILE_APPEND_DATA;
+  // Writing through a link that leads nowhere makes its target.
+  DWORD disposition = mode == OpenMode::read ? OPEN_EXISTING : OPEN_ALWAYS;
+  if (create) disposition = CREATE_NEW;
+  const std::wstring path = pathOf(place, place.name);
+  const HANDLE handle =
+      ::CreateFileW(path.c_str(), access | FILE_READ_ATTRIBUTES, windows::shareAll, nullptr,
+                    disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    const DWORD error = ::GetLastError();
+    if (create && (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS)) {
+      throw SystemError(FailureKind::changed, "the name was taken meanwhile");
+    }
+    // A folder opened as a file is refused as if access were denied.
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    if (error == ERROR_ACCESS_DENIED && attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      throw folderError();
+    }
+    throw windows::errorFrom(error);
+  }
+  return File(handle);
+}
+
+std::optional<File> createClaimed(const Place& place, std::string_view name,
+                                  std::uint32_t permissions) {
+  // Written while not yet read-only; that attribute comes with the rename. Shared for deleting,
+  // so that it can be renamed while this run holds it.
+  const std::wstring path = pathOf(place, name);
+  const HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_WRITE | FILE_READ_ATTRIBUTES,
+                                      FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
+                                      orNormal(permissions & ~FILE_ATTRIBUTE_READONLY), nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    const DWORD error = ::GetLastError();
+    if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) return std::nullopt;
+    throw windows::errorFrom(error);
+  }
+  File file(handle);
+  if (!lockClaim(handle)) return std::nullopt;
+  return file;
+}
+
+bool keepOwnership(File&, const Entry&) {
+  // The attributes are given with the rename: a read-only file could not be written.
+  return true;
+}
+
+void renameOver(const Place& place, std::string_view from, const Entry& earlier) {
+  const std::wstring source = pathOf(place, from);
+  const std::wstring target = pathOf(place, place.name);
+  const DWORD attributes = earlier.kind == EntryKind::regular ? earlier.permissions : 0;
+  const bool readOnly = attributes & FILE_ATTRIBUTE_READONLY;
+  // A read-only file refuses to be replaced; it is replaced all the same, as on POSIX, and its
+  // successor is read-only in turn.
+  if (readOnly) {
+    if (!::SetFileAttributesW(source.c_str(), attributes) ||
+        !::SetFileAttributesW(target.c_str(), orNormal(attributes & ~FILE_ATTRIBUTE_READONLY))) {
+      throw windows::lastError();
+    }
+  }
+  if (::MoveFileExW(source.c_str(), target.c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return;
+  }
+  const SystemError error = windows::lastError();
+  if (readOnly) ::SetFileAttributesW(target.c_str(), attributes);
+  throw error;
+}
+
+void removeAt(const Place& place, std::string_view name) {
+  removeFile(pathOf(place, name));
+}
+
+std::vector<std::string> namesIn(const Place& place, std::string_view prefix) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAW found{};
+  const std::wstring pattern = pathOf(place, std::string(prefix) + "*");
+  const HANDLE search = ::FindFirstFileW(pattern.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    names.push_back(windows::narrowPath(found.cFileName));
+  } while (::FindNextFileW(search, &found));
+  ::FindClose(search);
+  return names;
+}
+
+void removeIfAbandoned(const Place& place, std::string_view name) {
+  const std::wstring path = pathOf(place, name);
+  const HANDLE handle =
+      ::CreateFileW(path.c_str(), GENERIC_READ | DELETE, windows::shareAll, nullptr, OPEN_EXISTING,
+                    FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return;
+  File file(handle);
+  // A live run holds the lock on its temporary file to its end.
+  if (!file.regularSize() || !lockClaim(handle)) return;
+  FILE_DISPOSITION_INFO disposition{TRUE};
+  if (!::SetFileInformationByHandle(handle, FileDispositionInfo, &disposition,
+                                    sizeof disposition)) {
+    // A read-only leftover refuses; it is cleared first.
+    ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::SetFileInformationByHandle(handle, FileDispositionInfo, &disposition, sizeof disposition);
+  }
+}
+
+void syncFolder(const Place&) {
+  // Windows syncs no folder: MOVEFILE_WRITE_THROUGH makes the rename itself reach the disk.
+}
+
+std::optional<StandardStream> standardStreamAt(std::string_view path) {
+  const HANDLE handle = openForLooking(windows::widePath(path));
+  if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
+  const File file(handle);
+  if (::GetFileType(handle) != FILE_TYPE_DISK) return std::nullopt;
+  BY_HANDLE_FILE_INFORMATION information{};
+  if (!::GetFileInformationByHandle(handle, &information)) return std::nullopt;
+  for (const auto& [stream, id] : {std::pair{StandardStream::output, STD_OUTPUT_HANDLE},
+                                   std::pair{StandardStream::error, STD_ERROR_HANDLE}}) {
+    const HANDLE standard = ::GetStdHandle(id);
+    BY_HANDLE_FILE_INFORMATION streamInformation{};
+    if (standard != nullptr && standard != INVALID_HANDLE_VALUE &&
+        ::GetFileType(standard) == FILE_TYPE_DISK &&
+        ::GetFileInformationByHandle(standard, &streamInformation) &&
+        windows::identityOf(streamInformation) == windows::identityOf(information)) {
+      return stream;
+    }
+  }
+  return std::nullopt;
+}
+
+SystemError folderError() {
+  return {FailureKind::isFolder, "it is a folder"};
+}
+
+void fillRandom(std::span<unsigned char> bytes) {
+  for (std::size_t at = 0; at < bytes.size(); at += sizeof(unsigned int)) {
+    unsigned int value = 0;
+    if (::rand_s(&value) != 0) throw SystemError(FailureKind::other, "no random numbers");
+    for (std::size_t i = 0; i < sizeof value && at + i < bytes.size(); ++i) {
+      bytes[at + i] = static_cast<unsigned char>(value >> (8 * i));
+    }
+  }
+}
+
+}  // namespace tessark::primitives
