@@ -59,12 +59,14 @@ class ItemRecord {
   static void appendSuffixDescription(std::string_view name);
 
   // --- report/item_report.cpp
-  // Splits the modifier list, writes "The Item.txt" and prints the closing message. Throws
-  // RunStopped when a file cannot be read or written completely.
+  // Rewrites the six work files split from the applied affixes, writes "The Item.txt" and prints
+  // the closing message. Throws RunStopped when a file cannot be written completely.
   void writeItemReport(Console& console) const;
 
   std::array<AffixTag, 6> affixSlots{};
-  // Every tag applied (applyAffix, recordAffix), in order.
+  // Every tag applied (applyAffix, recordAffix), in order. The split and the report take the
+  // description records from here, never back from the files, which other programs may change
+  // meanwhile.
   std::vector<AffixTag> appliedAffixes{};
   std::string_view baseName{};
   std::string_view category{};
