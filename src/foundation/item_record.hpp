@@ -1,8 +1,11 @@
+// ItemRecord, the one item under construction during a run: its choices, the affixes applied to
+// it in order, and its damage and defense values.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "foundation/affix_tag.hpp"
 #include "foundation/console.hpp"
@@ -40,9 +43,11 @@ class ItemRecord {
   // Looks up every base value that is still 0; a lookup without an entry changes nothing, so
   // effects already added survive and an item without affixes still gets its base range.
   void fillBaseRanges();
-  // Fills the base ranges, appends the affix's description to the modifier list and adds its
-  // effect on damage or defense.
+  // Appends the affix's description record to the modifier list, then records the affix.
   void applyAffix(AffixTag tag);
+  // Fills the base ranges, keeps `tag` among the applied affixes and adds its effect on damage or
+  // defense; touches no file.
+  void recordAffix(AffixTag tag);
   // Adds the effect of a damage prefix or suffix (name without kind digit); others change nothing.
   void applyDamageAffix(std::string_view name);
   // Adds the effect of a defense prefix (name without kind digit); others change nothing.
@@ -54,11 +59,15 @@ class ItemRecord {
   static void appendSuffixDescription(std::string_view name);
 
   // --- report/item_report.cpp
-  // Splits the modifier list, writes "The Item.txt" and prints the closing message. Throws
-  // RunStopped when a file cannot be read or written completely.
+  // Rewrites the six work files split from the applied affixes, writes "The Item.txt" and prints
+  // the closing message. Throws RunStopped when a file cannot be written completely.
   void writeItemReport(Console& console) const;
 
   std::array<AffixTag, 6> affixSlots{};
+  // Every tag applied (applyAffix, recordAffix), in order. The split and the report take the
+  // description records from here, never back from the files, which other programs may change
+  // meanwhile.
+  std::vector<AffixTag> appliedAffixes{};
   std::string_view baseName{};
   std::string_view category{};
   std::int32_t baseMinDamage = 0;

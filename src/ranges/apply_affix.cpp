@@ -1,3 +1,5 @@
+// applyAffix and the arithmetic beneath it: base ranges filled from the statistics tables, and
+// the effects of the damage and defense affixes added to the lowest and best values.
 #include <cstdint>
 
 #include "foundation/item_record.hpp"
@@ -46,16 +48,21 @@ void ItemRecord::fillBaseRanges() {
 }
 
 void ItemRecord::applyAffix(AffixTag tag) {
+  // The description goes to the list before any value changes.
+  if (!tag.empty() && tag.front() == prefixKind) appendPrefixDescription(tag.substr(1));
+  if (!tag.empty() && tag.front() == suffixKind) appendSuffixDescription(tag.substr(1));
+  recordAffix(tag);
+}
+
+void ItemRecord::recordAffix(AffixTag tag) {
   fillBaseRanges();
+  appliedAffixes.push_back(tag);
   if (tag.empty()) return;
   const std::string_view name = tag.substr(1);
-  // The description goes to the list before any value changes.
   if (tag.front() == prefixKind) {
-    appendPrefixDescription(name);
     if (damagePrefix(name) != nullptr) applyDamageAffix(name);
     if (defensePrefix(name) != nullptr) applyDefenseAffix(name);
   } else if (tag.front() == suffixKind) {
-    appendSuffixDescription(name);
     if (damageSuffix(name) != nullptr) applyDamageAffix(name);
   }
 }

@@ -1,6 +1,6 @@
 // The shape of an entry of the description tables (prefix_descriptions.hpp,
-// suffix_descriptions.hpp), and the checks both tables pass: unique keys, and record lines short
-// enough for the split to read whole.
+// suffix_descriptions.hpp), and the checks both tables pass: unique keys, and record lines plain
+// and short enough to be read back whole.
 #pragma once
 
 #include <cstddef>
@@ -37,14 +37,19 @@ constexpr bool keysAreUnique(std::span<const DescriptionEntry> table) {
 }
 
 // True when every line of every record, label included ("Prefix: " and "Suffix: " have eight
-// characters, "Least: " seven, "Best: " six), stays below the 100 characters that the split
-// reads at once.
+// characters, "Least: " seven, "Best: " six), stays below the 100 characters that a reader of
+// the work files takes at once, and no text holds a line end or a NUL byte: each text is then one
+// whole line of its work file, and the report can be composed from the texts themselves.
 constexpr bool recordLinesFit(std::span<const DescriptionEntry> table) {
+  auto plain = [](std::string_view text) {
+    return text.find('\n') == std::string_view::npos && text.find('\0') == std::string_view::npos;
+  };
   for (const DescriptionEntry& entry : table) {
     if (8 + entry.shownName.size() >= 100 || 7 + entry.leastText.size() >= 100 ||
         6 + entry.bestText.size() >= 100) {
       return false;
     }
+    if (!plain(entry.shownName) || !plain(entry.leastText) || !plain(entry.bestText)) return false;
   }
   return true;
 }

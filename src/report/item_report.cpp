@@ -1,3 +1,5 @@
+// writeItemReport: the six work files and "The Item.txt" composed from the item record alone, the
+// report put in place of the earlier one, and the closing message.
 #include "report/item_report.hpp"
 
 #include <charconv>
@@ -10,30 +12,22 @@
 #include "report/distinct_files.hpp"
 #include "report/file_failure_message.hpp"
 #include "report/split_modifier_list.hpp"
-#include "report/text_file.hpp"
 #include "system/replace_file.hpp"
 
 namespace tessark {
 namespace {
 
-// A work file, read whole. The files are opened in the order in which a report reads them.
-class WorkFileTexts {
- public:
-  explicit WorkFileTexts(std::string_view path) : file_(std::string(path), TextFile::Mode::read) {}
-
-  // Appends every line, each followed by `separator`. The last read meets the end of the file
-  // with an empty text, so one separator more follows: the layout depends on it.
-  void copyTo(std::string& report, std::string_view separator) {
-    while (!file_.atEnd()) {
-      report += file_.readLine();
-      report += separator;
-    }
-    file_.close();
+// Appends each line of a work file's `text`, followed by `separator`, and then one separator more:
+// the layout of the file read line by line until a read meets its end with an empty text, which
+// the report keeps. The tables' checks keep every line whole (description_entry.hpp).
+void appendLines(std::string& report, std::string_view text, std::string_view separator) {
+  for (std::size_t end = text.find('\n'); end != std::string_view::npos; end = text.find('\n')) {
+    report += text.substr(0, end);
+    report += separator;
+    text.remove_prefix(end + 1);
   }
-
- private:
-  TextFile file_;
-};
+  report += separator;
+}
 
 // Appends "<label><min><between><max>\n".
 void appendRange(std::string& report, std::string_view label, std::int32_t min,
@@ -46,15 +40,8 @@ void appendRange(std::string& report, std::string_view label, std::int32_t min,
   report += '\n';
 }
 
-// The text of "The Item.txt" of `item`, from the six work files.
-std::string composeReport(const ItemRecord& item) {
-  WorkFileTexts leastPrefixTexts(leastPrefixTextsPath);
-  WorkFileTexts bestPrefixTexts(bestPrefixTextsPath);
-  WorkFileTexts leastSuffixTexts(leastSuffixTextsPath);
-  WorkFileTexts bestSuffixTexts(bestSuffixTextsPath);
-  WorkFileTexts prefixNames(prefixNamesPath);
-  WorkFileTexts suffixNames(suffixNamesPath);
-
+// The text of "The Item.txt" of `item`, whose affixes are split into `split`.
+std::string composeReport(const ItemRecord& item, const SplitTexts& split) {
   const CategoryId id = categoryIdOf(item.category);
   const bool weapon = weapons.contains(id);
   const bool armor = armors.contains(id);
@@ -65,32 +52,35 @@ std::string composeReport(const ItemRecord& item) {
         std::string_view("---------------------\n")}) {
     report += part;
   }
-  prefixNames.copyTo(report, " ");
+  appendLines(report, split.prefixNames, " ");
   for (std::string_view part : {std::string_view("\n"), item.baseName, std::string_view(" of\n")}) {
     report += part;
   }
-  suffixNames.copyTo(report, " ");
+  appendLines(report, split.suffixNames, " ");
 
   report += "\n------------------\nBest Possible Results: \n";
   if (weapon) appendRange(report, "Damage: ", item.bestMinDamage, " -- ", item.bestMaxDamage);
   if (armor) appendRange(report, "Defense: ", item.bestMinDefense, " -- ", item.bestMaxDefense);
-  bestPrefixTexts.copyTo(report, "\n");
-  bestSuffixTexts.copyTo(report, "\n");
+  appendLines(report, split.bestPrefixTexts, "\n");
+  appendLines(report, split.bestSuffixTexts, "\n");
 
   report += "\n------------------\nLowest Possible Results: \n";
   if (weapon) appendRange(report, "Damage: ", item.leastMinDamage, " - ", item.leastMaxDamage);
   if (armor) appendRange(report, "Defense: ", item.leastMinDefense, " -- ", item.leastMaxDefense);
-  leastPrefixTexts.copyTo(report, "\n");
-  leastSuffixTexts.copyTo(report, "\n");
+  appendLines(report, split.leastPrefixTexts, "\n");
+  appendLines(report, split.leastSuffixTexts, "\n");
   return report;
 }
 
 }  // namespace
 
 void ItemRecord::writeItemReport(Console& console) const {
-  splitModifierList();
+  // The work files are outputs only: the report comes from the run's own memory, whatever other
+  // programs do to them meanwhile.
+  const SplitTexts split = splitModifierList(appliedAffixes);
+  writeSplitFiles(split);
   // Composed whole before the earlier report is touched: a failure on the way leaves it as it was.
-  const std::string report = composeReport(*this);
+  const std::string report = composeReport(*this, split);
   requireDistinctFiles();
   // "The Item.txt" may lead to standard output, where the report follows the dialogue.
   console.out.flush();

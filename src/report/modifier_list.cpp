@@ -1,3 +1,4 @@
+// The start and the appends of the modifier list, and the two appends named for the item record.
 #include "report/modifier_list.hpp"
 
 #include <string>

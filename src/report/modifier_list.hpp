@@ -1,3 +1,5 @@
+// The modifier list "files/Modlist.dat": emptied at the start of a run, one description record
+// appended for each applied affix. An output for the player and other programs: nothing reads it.
 #pragma once
 
 #include <span>

@@ -1,37 +1,19 @@
+// The split of the applied affixes' description records into the six texts, and the rewriting of
+// the six work files with them.
 #include "report/split_modifier_list.hpp"
 
-#include <string>
+#include <array>
 
-#include "report/modifier_list.hpp"
+#include "report/described.hpp"
 #include "report/text_file.hpp"
 
 namespace tessark {
 namespace {
 
-// The work files of one kind of record.
-struct RecordFiles {
-  TextFile& names;
-  TextFile& leastTexts;
-  TextFile& bestTexts;
-};
-
-// The text of a line from `position` on; nothing when the line is shorter.
-std::string_view from(std::string_view line, std::size_t position) {
-  return line.size() > position ? line.substr(position) : std::string_view();
-}
-
-// Writes the record whose name line is `nameLine` and reads its Least and Best lines; returns
-// the last line read. The labels are cut by their length alone.
-std::string_view splitRecord(TextFile& list, std::string_view nameLine, RecordFiles files) {
-  static_assert(prefixLabel.size() == suffixLabel.size());
-  files.names.write(from(nameLine, prefixLabel.size()));
-  files.names.write("\n");
-  files.leastTexts.write(from(list.readLine(), leastLabel.size()));
-  std::string_view bestLine = list.readLine();
-  files.bestTexts.write(from(bestLine, bestLabel.size()));
-  files.leastTexts.write("\n");
-  files.bestTexts.write("\n");
-  return bestLine;
+// Appends `text` as one line.
+void appendLine(std::string& file, std::string_view text) {
+  file += text;
+  file += '\n';
 }
 
 TextFile openForWriting(std::string_view path) {
@@ -40,32 +22,31 @@ TextFile openForWriting(std::string_view path) {
 
 }  // namespace
 
-void splitModifierList() {
-  TextFile list(std::string(modifierListPath), TextFile::Mode::read);
-  TextFile prefixNames = openForWriting(prefixNamesPath);
-  TextFile suffixNames = openForWriting(suffixNamesPath);
-  TextFile bestPrefixTexts = openForWriting(bestPrefixTextsPath);
-  TextFile leastPrefixTexts = openForWriting(leastPrefixTextsPath);
-  TextFile bestSuffixTexts = openForWriting(bestSuffixTextsPath);
-  TextFile leastSuffixTexts = openForWriting(leastSuffixTextsPath);
-
-  // The kind of a record is told by the first six characters of its name line.
-  constexpr std::string_view prefixWord = prefixLabel.substr(0, 6);
-  constexpr std::string_view suffixWord = suffixLabel.substr(0, 6);
-  while (!list.atEnd()) {
-    std::string_view line = list.readLine();
-    if (line.starts_with(prefixWord)) {
-      line = splitRecord(list, line, {prefixNames, leastPrefixTexts, bestPrefixTexts});
-    }
-    if (line.starts_with(suffixWord)) {
-      splitRecord(list, line, {suffixNames, leastSuffixTexts, bestSuffixTexts});
-    }
+SplitTexts splitModifierList(std::span<const AffixTag> appliedAffixes) {
+  SplitTexts texts;
+  for (AffixTag tag : appliedAffixes) {
+    const DescriptionEntry* entry = descriptionOf(tag);
+    if (entry == nullptr) continue;
+    const bool prefix = tag.front() == prefixKind;
+    appendLine(prefix ? texts.prefixNames : texts.suffixNames, entry->shownName);
+    appendLine(prefix ? texts.leastPrefixTexts : texts.leastSuffixTexts, entry->leastText);
+    appendLine(prefix ? texts.bestPrefixTexts : texts.bestSuffixTexts, entry->bestText);
   }
+  return texts;
+}
 
-  for (TextFile* file : {&prefixNames, &suffixNames, &bestPrefixTexts, &leastPrefixTexts,
-                         &bestSuffixTexts, &leastSuffixTexts}) {
-    file->close();
-  }
+void writeSplitFiles(const SplitTexts& texts) {
+  // All six are opened before any is written, and closed in the same order: a file that cannot be
+  // opened leaves the ones before it empty rather than some of them new.
+  std::array<TextFile, 6> files{
+      openForWriting(prefixNamesPath),     openForWriting(suffixNamesPath),
+      openForWriting(bestPrefixTextsPath), openForWriting(leastPrefixTextsPath),
+      openForWriting(bestSuffixTextsPath), openForWriting(leastSuffixTextsPath)};
+  const std::array<const std::string*, 6> contents{&texts.prefixNames,     &texts.suffixNames,
+                                                   &texts.bestPrefixTexts, &texts.leastPrefixTexts,
+                                                   &texts.bestSuffixTexts, &texts.leastSuffixTexts};
+  for (std::size_t i = 0; i < files.size(); ++i) files[i].write(*contents[i]);
+  for (TextFile& file : files) file.close();
 }
 
 }  // namespace tessark

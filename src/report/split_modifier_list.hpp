@@ -1,6 +1,13 @@
+// The split of the modifier list into the six work files: the shown names and the Least and Best
+// texts of the prefix and of the suffix records, computed from the applied affixes and written
+// at the end of a run for the player and for other programs; nothing reads them back.
 #pragma once
 
+#include <span>
+#include <string>
 #include <string_view>
+
+#include "foundation/affix_tag.hpp"
 
 namespace tessark {
 
@@ -12,9 +19,24 @@ inline constexpr std::string_view leastPrefixTextsPath = "files/LeastPre.dat";
 inline constexpr std::string_view bestSuffixTextsPath = "files/BestSuf.dat";
 inline constexpr std::string_view leastSuffixTextsPath = "files/LeastSuf.dat";
 
-// Rewrites the six work files from the modifier list: the shown names and the Least and Best
-// texts of the prefix and of the suffix records, labels removed. Throws RunStopped when the list
-// cannot be read or a work file cannot be written.
-void splitModifierList();
+// The texts of the six work files, each line ended by "\n".
+struct SplitTexts {
+  std::string prefixNames;
+  std::string suffixNames;
+  std::string bestPrefixTexts;
+  std::string leastPrefixTexts;
+  std::string bestSuffixTexts;
+  std::string leastSuffixTexts;
+
+  bool operator==(const SplitTexts&) const = default;
+};
+
+// Splits the description records of `appliedAffixes`, in their order, as the modifier list holds
+// them: labels removed, each line to the file of its kind. A tag that names no described affix
+// has no record and gives no line.
+SplitTexts splitModifierList(std::span<const AffixTag> appliedAffixes);
+
+// Rewrites the six work files with `texts`. Throws RunStopped when one cannot be written.
+void writeSplitFiles(const SplitTexts& texts);
 
 }  // namespace tessark

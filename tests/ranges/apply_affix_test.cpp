@@ -1,9 +1,12 @@
+// applyAffix: the arithmetic of the effects, on an item in memory alone, and the record that each
+// applied affix leaves in the modifier list and in the item.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdint>
 #include <initializer_list>
 #include <string_view>
+#include <vector>
 
 #include "foundation/item_record.hpp"
 #include "report/modifier_list.hpp"
@@ -21,11 +24,11 @@ Range defense(const ItemRecord& item) {
   return {item.leastMinDefense, item.bestMinDefense, item.leastMaxDefense, item.bestMaxDefense};
 }
 
-// An item with the given base item, after `tags` were applied in order.
+// An item with the given base item, after `tags` were recorded in order.
 ItemRecord itemWith(std::string_view baseName, std::initializer_list<AffixTag> tags) {
   ItemRecord item;
   item.baseName = baseName;
-  for (AffixTag tag : tags) item.applyAffix(tag);
+  for (AffixTag tag : tags) item.recordAffix(tag);
   return item;
 }
 
@@ -37,61 +40,56 @@ ItemRecord tenToTwenty() {
   return item;
 }
 
-class ApplyAffix : public ::testing::Test {
- protected:
-  testing::WorkFolder folder;
-};
-
-TEST_F(ApplyAffix, PercentagesApplyToTheBaseEachRoundedByItself) {
+TEST(ApplyAffix, PercentagesApplyToTheBaseEachRoundedByItself) {
   ItemRecord item = tenToTwenty();
-  item.applyAffix("1Jagged");
+  item.recordAffix("1Jagged");
   EXPECT_EQ(damage(item), (Range{11, 12, 22, 24}));
-  item.applyAffix("1Deadly");
+  item.recordAffix("1Deadly");
   EXPECT_EQ(damage(item), (Range{13, 15, 26, 30}));
 
   ItemRecord massive = tenToTwenty();
-  massive.applyAffix("1Massive");
+  massive.recordAffix("1Massive");
   EXPECT_EQ(massive.leastMinDamage, 15);
   EXPECT_EQ(massive.bestMinDamage, 17);
 
   EXPECT_EQ(damage(itemWith("Short Sword", {"1Jagged"})), (Range{2, 2, 8, 8}));
 }
 
-TEST_F(ApplyAffix, TwinPrefixesHaveTheSameEffect) {
+TEST(ApplyAffix, TwinPrefixesHaveTheSameEffect) {
   EXPECT_EQ(damage(itemWith("Great Sword", {"1Sharp"})),
             damage(itemWith("Great Sword", {"1Jagged"})));
   EXPECT_EQ(damage(itemWith("Great Sword", {"1King's"})),
             damage(itemWith("Great Sword", {"1Merciless"})));
 }
 
-TEST_F(ApplyAffix, DefensePrefixesRaiseTheDefenseRange) {
+TEST(ApplyAffix, DefensePrefixesRaiseTheDefenseRange) {
   ItemRecord item;
   item.baseMinDefense = item.leastMinDefense = item.bestMinDefense = 100;
   item.baseMaxDefense = item.leastMaxDefense = item.bestMaxDefense = 110;
-  item.applyAffix("1Holy");
+  item.recordAffix("1Holy");
   EXPECT_EQ(defense(item), (Range{181, 200, 199, 220}));
   // A defense prefix on a weapon and a damage prefix on armor change nothing.
   EXPECT_EQ(defense(itemWith("Great Sword", {"1Holy"})), (Range{0, 0, 0, 0}));
   EXPECT_EQ(damage(itemWith("Ornate Plate", {"1Jagged"})), (Range{0, 0, 0, 0}));
 }
 
-TEST_F(ApplyAffix, DamageSuffixesAddToOneEndOfTheRange) {
+TEST(ApplyAffix, DamageSuffixesAddToOneEndOfTheRange) {
   ItemRecord performance = tenToTwenty();
-  performance.applyAffix("2Performance");
+  performance.recordAffix("2Performance");
   EXPECT_EQ(damage(performance), (Range{14, 15, 20, 20}));
   ItemRecord slaughter = tenToTwenty();
-  slaughter.applyAffix("2Slaughter");
+  slaughter.recordAffix("2Slaughter");
   EXPECT_EQ(damage(slaughter), (Range{10, 10, 35, 40}));
 }
 
-TEST_F(ApplyAffix, NamesMustMatchExactlyAndInTheirOwnKind) {
+TEST(ApplyAffix, NamesMustMatchExactlyAndInTheirOwnKind) {
   for (AffixTag tag :
        {"1jagged", "1Jagged ", "2Jagged", "1Worth", "3Jagged", "1", "", "2Fortune"}) {
     EXPECT_EQ(damage(itemWith("Great Sword", {tag})), (Range{25, 25, 42, 42})) << tag;
   }
 }
 
-TEST_F(ApplyAffix, FillsTheBaseRangesOnceAndKeepsEffectsWithoutAnEntry) {
+TEST(ApplyAffix, FillsTheBaseRangesOnceAndKeepsEffectsWithoutAnEntry) {
   EXPECT_EQ(damage(ItemRecord{}), (Range{0, 0, 0, 0}));
   ItemRecord weapon = itemWith("Great Sword", {"2Fortune"});
   EXPECT_EQ(weapon.baseMinDamage, 25);
@@ -107,13 +105,19 @@ TEST_F(ApplyAffix, FillsTheBaseRangesOnceAndKeepsEffectsWithoutAnEntry) {
   EXPECT_EQ(damage(filled), (Range{2, 2, 7, 7}));
 }
 
-TEST_F(ApplyAffix, AppendsTheDescriptionOfEveryKnownAffixInOrder) {
-  itemWith("Short Sword", {"1Jagged", "2Fortune", "1Nothing", "", "2Worth"});
+TEST(ApplyAffix, AppendsTheDescriptionOfEveryKnownAffixInOrderAndRemembersEveryTag) {
+  testing::WorkFolder folder;
+  constexpr std::array<AffixTag, 5> tags{"1Jagged", "2Fortune", "1Nothing", "", "2Worth"};
+  ItemRecord item;
+  item.baseName = "Short Sword";
+  for (AffixTag tag : tags) item.applyAffix(tag);
   EXPECT_EQ(testing::readFile(modifierListPath),
             "Prefix: Jagged\nLeast: 110% Enhanced Damage\nBest: 120% Enhanced Damage\n"
             "Suffix: Fortune\nLeast: 20% Better Chance of Getting Magic Item\n"
             "Best: 35% Better Chance of Getting Magic Item\n"
             "Suffix: Worth\nLeast: +1 to Minimum Damage\nBest: +1 to Minimum Damage\n");
+  EXPECT_EQ(item.appliedAffixes, std::vector<AffixTag>(tags.begin(), tags.end()));
+  EXPECT_EQ(damage(item), damage(itemWith("Short Sword", {"1Jagged", "2Worth"})));
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+// writeItemReport: the exact bytes of "The Item.txt" and of the six work files, composed from the
+// item alone, and the failures that stop a run before the closing message.
 #include "report/item_report.hpp"
 
 #include <gtest/gtest.h>
@@ -57,6 +59,30 @@ TEST_F(ItemReport, WritesTheWorkedExampleExactly) {
   EXPECT_EQ(readFile(bestPrefixTextsPath), "120% Enhanced Damage\n");
   EXPECT_EQ(readFile(leastSuffixTextsPath), "+1 to Minimum Damage\n");
   EXPECT_EQ(readFile(bestSuffixTextsPath), "+1 to Minimum Damage\n");
+}
+
+TEST_F(ItemReport, DependsOnTheRunAloneNotOnWhatTheWorkFilesHoldMeanwhile) {
+  report("Sword", "Short Sword", {"1Jagged", "2Worth"});
+  const std::string expected = readFile(itemReportPath);
+  emptyModifierList();
+  ItemRecord item;
+  item.category = "Sword";
+  item.baseName = "Short Sword";
+  item.applyAffix("1Jagged");
+  item.applyAffix("2Worth");
+  // Another program changes the work files between the appends and the report.
+  const std::string other = "Prefix: Holy\nLeast: 181% Defense\nBest: 200% Defense\n";
+  testing::writeFile(modifierListPath, other);
+  std::filesystem::remove(suffixNamesPath);
+  testing::writeFile(prefixNamesPath, "Holy\nDragon's\n");
+  std::istringstream in;
+  std::ostringstream out, err;
+  Console console{in, out, err};
+  item.writeItemReport(console);
+  EXPECT_EQ(readFile(itemReportPath), expected);
+  EXPECT_EQ(readFile(prefixNamesPath), "Jagged\n");
+  EXPECT_EQ(readFile(suffixNamesPath), "Worth\n");
+  EXPECT_EQ(readFile(modifierListPath), other);
 }
 
 TEST_F(ItemReport, ShowsDefenseForArmorAndOnlyTextsForJewellery) {

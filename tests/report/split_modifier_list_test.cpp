@@ -1,14 +1,14 @@
+// The split of the applied affixes into the six work file texts, and the rewriting of the files.
 #include "report/split_modifier_list.hpp"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <filesystem>
+#include <initializer_list>
+#include <span>
 #include <string>
-#include <string_view>
 
 #include "foundation/run_stopped.hpp"
-#include "report/modifier_list.hpp"
 #include "support/work_folder.hpp"
 
 namespace tessark {
@@ -16,75 +16,62 @@ namespace {
 
 using testing::readFile;
 
-// The six work files: prefix names, suffix names, best and least prefix texts, best and least
-// suffix texts.
-using WorkFiles = std::array<std::string, 6>;
-
-WorkFiles splitList(std::string_view list) {
-  testing::writeFile(modifierListPath, list);
-  splitModifierList();
-  return {readFile(prefixNamesPath),     readFile(suffixNamesPath),
-          readFile(bestPrefixTextsPath), readFile(leastPrefixTextsPath),
-          readFile(bestSuffixTextsPath), readFile(leastSuffixTextsPath)};
+SplitTexts split(std::initializer_list<AffixTag> tags) {
+  return splitModifierList(std::span<const AffixTag>(tags.begin(), tags.size()));
 }
 
-constexpr std::string_view jagged =
-    "Prefix: Jagged\nLeast: 110% Enhanced Damage\nBest: 120% Enhanced Damage\n";
-constexpr std::string_view worth =
-    "Suffix: Worth\nLeast: +1 to Minimum Damage\nBest: +1 to Minimum Damage\n";
-
-class Split : public ::testing::Test {
- protected:
-  testing::WorkFolder folder;
-};
-
-TEST_F(Split, PutsEachLineOfARecordIntoItsWorkFile) {
-  EXPECT_EQ(splitList(std::string(jagged) + std::string(worth)),
-            (WorkFiles{"Jagged\n", "Worth\n", "120% Enhanced Damage\n", "110% Enhanced Damage\n",
-                       "+1 to Minimum Damage\n", "+1 to Minimum Damage\n"}));
+// The texts in the order of their fields: prefix and suffix names, best and least prefix texts,
+// best and least suffix texts.
+SplitTexts texts(std::string prefixNames, std::string suffixNames, std::string bestPrefix,
+                 std::string leastPrefix, std::string bestSuffix, std::string leastSuffix) {
+  return {prefixNames, suffixNames, bestPrefix, leastPrefix, bestSuffix, leastSuffix};
 }
 
-TEST_F(Split, LeavesTheFilesOfAnAbsentKindEmpty) {
-  EXPECT_EQ(splitList(jagged), (WorkFiles{"Jagged\n", "", "120% Enhanced Damage\n",
-                                          "110% Enhanced Damage\n", "", ""}));
-  EXPECT_EQ(splitList(worth),
-            (WorkFiles{"", "Worth\n", "", "", "+1 to Minimum Damage\n", "+1 to Minimum Damage\n"}));
-  EXPECT_EQ(splitList(""), (WorkFiles{}));
+TEST(Split, PutsEachLineOfARecordIntoItsText) {
+  EXPECT_EQ(split({"1Jagged", "2Worth"}),
+            texts("Jagged\n", "Worth\n", "120% Enhanced Damage\n", "110% Enhanced Damage\n",
+                  "+1 to Minimum Damage\n", "+1 to Minimum Damage\n"));
 }
 
-TEST_F(Split, KeepsListOrderShownNamesAndRepeats) {
-  const std::string list =
-      "Prefix: Lord's\nLeast: +101 Attack Rating, 166% Enhanced Damage\n"
-      "Best: +120 Attack Rating, 180% Enhanced Damage\n" +
-      std::string(jagged) + std::string(jagged) +
-      "Suffix: Life\nLeast: Damage Reduced by 4\nBest: Damage Reduced by 4\n" + std::string(worth) +
-      std::string(worth);
-  const WorkFiles files = splitList(list);
-  EXPECT_EQ(files[0], "Lord's\nJagged\nJagged\n");
-  EXPECT_EQ(files[1], "Life\nWorth\nWorth\n");
-  EXPECT_EQ(files[3],
+TEST(Split, LeavesTheTextsOfAnAbsentKindEmpty) {
+  EXPECT_EQ(split({"1Jagged"}),
+            texts("Jagged\n", "", "120% Enhanced Damage\n", "110% Enhanced Damage\n", "", ""));
+  EXPECT_EQ(split({"2Worth"}),
+            texts("", "Worth\n", "", "", "+1 to Minimum Damage\n", "+1 to Minimum Damage\n"));
+  // Tags that name no described affix have no record.
+  EXPECT_EQ(split({}), SplitTexts{});
+  EXPECT_EQ(split({"", "1", "3Jagged", "2Jagged", "1jagged", "1Jagged "}), SplitTexts{});
+}
+
+TEST(Split, KeepsTheOrderShownNamesAndRepeats) {
+  const SplitTexts result = split({"1Lord's", "2Life2", "1Jagged", "1Jagged", "2Worth", "2Worth"});
+  EXPECT_EQ(result.prefixNames, "Lord's\nJagged\nJagged\n");
+  EXPECT_EQ(result.suffixNames, "Life\nWorth\nWorth\n");
+  EXPECT_EQ(result.leastPrefixTexts,
             "+101 Attack Rating, 166% Enhanced Damage\n110% Enhanced Damage\n"
             "110% Enhanced Damage\n");
-  EXPECT_EQ(files[4], "Damage Reduced by 4\n+1 to Minimum Damage\n+1 to Minimum Damage\n");
+  EXPECT_EQ(result.bestSuffixTexts,
+            "Damage Reduced by 4\n+1 to Minimum Damage\n+1 to Minimum Damage\n");
 }
 
-TEST_F(Split, CutsLabelsByLengthAndPassesOverStrayLines) {
-  EXPECT_EQ(splitList("stray line\nPrefix:X\nLeast:\nBest\nSuffix: Y\nLeast: a\nBest: b"),
-            (WorkFiles{"\n", "Y\n", "\n", "\n", "b\n", "a\n"}));
-}
+TEST(Split, RewritesTheSixFilesAndStopsTheRunWhenOneFails) {
+  testing::WorkFolder folder;
+  testing::writeFile(leastSuffixTextsPath, std::string(500, 'x'));
+  writeSplitFiles(texts("a\n", "b\n", "c\n", "d\n", "e\n", ""));
+  EXPECT_EQ(readFile(prefixNamesPath) + readFile(suffixNamesPath) + readFile(bestPrefixTextsPath) +
+                readFile(leastPrefixTextsPath) + readFile(bestSuffixTextsPath) + "|" +
+                readFile(leastSuffixTextsPath),
+            "a\nb\nc\nd\ne\n|");
 
-TEST_F(Split, StopsTheRunWhenAFileFails) {
-  std::filesystem::remove(modifierListPath);
-  EXPECT_THROW(splitModifierList(), RunStopped);  // no list to read
-
-  testing::writeFile(modifierListPath, jagged);
+  std::filesystem::remove(suffixNamesPath);
   std::filesystem::create_directory(suffixNamesPath);
-  EXPECT_THROW(splitModifierList(), RunStopped);  // a folder where a work file belongs
+  EXPECT_THROW(writeSplitFiles({}), RunStopped);  // a folder where a work file belongs
   std::filesystem::remove(suffixNamesPath);
 
 #ifndef _WIN32  // Windows has no device that is always full
+  std::filesystem::remove(bestPrefixTextsPath);
   std::filesystem::create_symlink("/dev/full", bestPrefixTextsPath);
-  EXPECT_THROW(splitModifierList(), RunStopped);  // a device where a work file belongs
+  EXPECT_THROW(writeSplitFiles({}), RunStopped);  // a device where a work file belongs
 #endif
 }
 
