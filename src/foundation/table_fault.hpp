@@ -16,6 +16,8 @@ struct TableFault {
   char table[80]{};
   std::size_t row = 0;
   char at[120]{};
+
+  constexpr bool none() const { return what[0] == '\0'; }
 };
 
 // Passes when `fault` is no fault. Else the build fails, and the compiler's message shows the
@@ -23,7 +25,7 @@ struct TableFault {
 // [with TableFault fault = TableFault{"what is wrong", "table", row, "text at fault"}]'".
 template <TableFault fault>
 constexpr bool tableChecked() {
-  static_assert(fault.what[0] == '\0', "a constant table fails its check at the row named above");
+  static_assert(fault.none(), "a constant table fails its check at the row named above");
   return true;
 }
 
