@@ -1,3 +1,5 @@
+// ItemRecord, the one item under construction during a run, which every subsystem reads and
+// fills.
 #pragma once
 
 #include <array>
