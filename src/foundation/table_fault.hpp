@@ -38,6 +38,7 @@ constexpr void copyCut(char (&to)[n], std::string_view from) {
 
 }  // namespace table_fault_detail
 
+// The fault `what` in row `row` of `table`, showing `at`, the line or name at fault.
 constexpr TableFault tableFault(std::string_view what, std::string_view table, std::size_t row,
                                 std::string_view at) {
   TableFault fault;
