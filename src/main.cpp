@@ -1,3 +1,5 @@
+// The program's entry: answers --help and --version, else runs the dialogue on the standard
+// streams, through the stream buffers of system/.
 #include <istream>
 #include <new>
 #include <ostream>

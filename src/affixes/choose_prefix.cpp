@@ -1,3 +1,5 @@
+// ItemRecord::choosePrefix: shows the prefix block of the item's category, reads the group and,
+// for a group that opens a sub-menu, the row, and returns the tag chosen.
 #include <cstdint>
 #include <string_view>
 

@@ -1,3 +1,5 @@
+// ItemRecord::chooseSuffix: shows the suffix groups and rows that fit the item's category, reads
+// the group and the row, and returns the tag chosen.
 #include <cstdint>
 #include <string_view>
 

@@ -14,6 +14,7 @@
 #include "affixes/prefix_menu_types.hpp"
 #include "catalogue/category_id.hpp"
 #include "foundation/numbered_line.hpp"
+#include "foundation/table_fault.hpp"
 
 namespace tessark {
 
@@ -468,17 +469,20 @@ inline constexpr std::array<PrefixBlock, 12> prefixBlocks{{
 
 namespace prefix_data {
 
-// True when each of the categories belongs to exactly one block, so the lookup by category is
-// unambiguous and complete.
-constexpr bool eachCategoryInOneBlock() {
+// The first category (row: its number in the category menu) that is not in exactly one block,
+// so that the lookup by category is unambiguous and complete.
+constexpr TableFault categoryBlockFault() {
   for (int id = 1; id <= categoryCount; ++id) {
-    int blocks = 0;
+    std::size_t blocks = 0;
     for (const PrefixBlock& block : prefixBlocks) {
       if (block.categories.contains(static_cast<CategoryId>(id))) ++blocks;
     }
-    if (blocks != 1) return false;
+    if (blocks != 1) {
+      return tableFault("a category is not in exactly one block", "prefixBlocks",
+                        static_cast<std::size_t>(id), PartName("in ", blocks, " blocks"));
+    }
   }
-  return true;
+  return {};
 }
 
 // Rows that print another name or number than their tag carries, on purpose: the Amulet's skill
@@ -498,30 +502,39 @@ constexpr bool rowNamesItsTag(const PrefixRow& row, std::size_t number) {
          opensWithName(entry.text, row.tag.substr(1));
 }
 
-// Whether every group line prints its number, every row its number and the name of its tag, and
-// every single prefix its name where the last line of its text opens.
-constexpr bool linesNameTheirTags() {
-  for (const PrefixBlock& block : prefixBlocks) {
+// The first line at fault: every group line must print its number, every row its number and the
+// name of its tag, and every single prefix its name where the last line of its text opens.
+constexpr TableFault prefixLineFault() {
+  for (std::size_t b = 0; b < prefixBlocks.size(); ++b) {
+    const PrefixBlock& block = prefixBlocks[b];
     for (std::size_t number = 1; number <= block.groups.size(); ++number) {
       const PrefixGroup& group = block.groups[number - 1];
-      if (entryAt(group.line).number != number) return false;
+      if (entryAt(group.line).number != number) {
+        return tableFault("a group line does not print its number",
+                          PartName("prefix block ", b + 1), number, group.line);
+      }
       const std::string_view single = group.singleText;
       if (!group.singleTag.empty() &&
           !opensWithName(single.substr(single.find_last_of('\n', single.size() - 2) + 1),
                          group.singleTag.substr(1))) {
-        return false;
+        return tableFault("a single prefix's text does not open its last line with its name",
+                          PartName("prefix block ", b + 1), number, single);
       }
       for (std::size_t row = 0; row < group.subMenu.rows.size(); ++row) {
-        if (!rowNamesItsTag(group.subMenu.rows[row], row + 1)) return false;
+        if (!rowNamesItsTag(group.subMenu.rows[row], row + 1)) {
+          return tableFault("a row does not print its number and the name of its tag",
+                            PartName("prefix block ", b + 1, ", sub-menu of group ", number),
+                            row + 1, group.subMenu.rows[row].line);
+        }
       }
     }
   }
-  return true;
+  return {};
 }
 
 }  // namespace prefix_data
 
-static_assert(prefix_data::linesNameTheirTags());
-static_assert(prefix_data::eachCategoryInOneBlock());
+static_assert(tableChecked<prefix_data::prefixLineFault()>());
+static_assert(tableChecked<prefix_data::categoryBlockFault()>());
 
 }  // namespace tessark

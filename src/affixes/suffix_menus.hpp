@@ -15,6 +15,7 @@
 #include "catalogue/category_id.hpp"
 #include "foundation/affix_tag.hpp"
 #include "foundation/numbered_line.hpp"
+#include "foundation/table_fault.hpp"
 
 namespace tessark {
 
@@ -330,24 +331,36 @@ constexpr bool rowNamesItsTag(const SuffixRow& row, std::size_t number) {
   return numberedAs(row.line, number) && opensWithName(entryAt(row.line).text, name);
 }
 
-// Whether groups 1 to 27 have rows and no single suffix, groups 28 to 31 the reverse, every
-// line carries its own number, and every row and single suffix prints the name of its tag.
-constexpr bool groupShapesValid() {
+// The first line at fault: groups 1 to 27 must have rows and no single suffix, groups 28 to 31
+// the reverse, every line must carry its own number, and every row and single suffix must print
+// the name of its tag.
+constexpr TableFault suffixLineFault() {
   for (std::size_t index = 0; index < suffixGroups.size(); ++index) {
     const SuffixGroup& group = suffixGroups[index];
-    if (!numberedAs(group.line, index + 1)) return false;
+    if (!numberedAs(group.line, index + 1)) {
+      return tableFault("a group line does not print its number", "suffixGroups", index + 1,
+                        group.line);
+    }
     const bool hasRows = index < 27;
-    if (group.rows.empty() == hasRows) return false;
-    if (group.singleTag.empty() != hasRows || group.singleText.empty() != hasRows) return false;
+    if (group.rows.empty() == hasRows || group.singleTag.empty() != hasRows ||
+        group.singleText.empty() != hasRows) {
+      return tableFault(hasRows ? "a group of 1 to 27 has no rows, or a single suffix"
+                                : "a group of 28 to 31 has rows, or no single suffix",
+                        "suffixGroups", index + 1, group.line);
+    }
     if (!hasRows && !(group.singleText.ends_with('\n') &&
                       opensWithName(group.singleText, group.singleTag.substr(1)))) {
-      return false;
+      return tableFault("a single suffix's text does not open with its name", "suffixGroups",
+                        index + 1, group.singleText);
     }
     for (std::size_t row = 0; row < group.rows.size(); ++row) {
-      if (!rowNamesItsTag(group.rows[row], row + 1)) return false;
+      if (!rowNamesItsTag(group.rows[row], row + 1)) {
+        return tableFault("a row does not print its number and the name of its tag",
+                          PartName("suffix group ", index + 1), row + 1, group.rows[row].line);
+      }
     }
   }
-  return true;
+  return {};
 }
 
 // Every tag the menus can return, rows first, then the single suffixes.
@@ -363,41 +376,57 @@ constexpr std::array<AffixTag, 91> allTags() {
   return tags;
 }
 
-// Whether every tag is a suffix tag with a name, and no two tags are alike.
-constexpr bool tagsDistinctSuffixes() {
+// The first tag that is not a suffix tag with a name, or that an earlier row or single suffix
+// returns too.
+constexpr TableFault suffixTagFault() {
   constexpr std::array<AffixTag, 91> tags = allTags();
   for (std::size_t i = 0; i < tags.size(); ++i) {
-    if (tags[i].size() < 2 || tags[i][0] != suffixKind) return false;
+    if (tags[i].size() < 2 || tags[i][0] != suffixKind) {
+      return tableFault("a tag is not a suffix tag with a name", "suffix menu tags", 0, tags[i]);
+    }
     for (std::size_t j = 0; j < i; ++j) {
-      if (tags[i] == tags[j]) return false;
+      if (tags[i] == tags[j]) {
+        return tableFault("an earlier line returns this tag too", "suffix menu tags", 0, tags[i]);
+      }
     }
   }
-  return true;
+  return {};
 }
 
-// Whether `category` sees exactly the group lines `numbers`, given in ascending order.
-constexpr bool seesGroupLines(CategoryId category, std::initializer_list<std::size_t> numbers) {
+// The first group line (row: its number) that `category` sees though `numbers` does not list
+// it, or does not see though `numbers` lists it; `numbers` ascend.
+constexpr TableFault groupLinesSeenFault(CategoryId category,
+                                         std::initializer_list<std::size_t> numbers) {
+  const PartName seenBy("suffix group lines seen by category ", static_cast<std::size_t>(category));
   const std::size_t* wanted = numbers.begin();
   for (std::size_t number = 1; number <= suffixGroups.size(); ++number) {
     const bool listed = wanted != numbers.end() && *wanted == number;
-    if (suffixGroups[number - 1].shownFor.contains(category) != listed) return false;
+    if (suffixGroups[number - 1].shownFor.contains(category) != listed) {
+      return tableFault(listed ? "the category does not see a listed group line"
+                               : "the category sees a group line not listed",
+                        seenBy, number, suffixGroups[number - 1].line);
+    }
     if (listed) ++wanted;
   }
-  return wanted == numbers.end();
+  if (wanted != numbers.end()) {
+    return tableFault("a listed number is out of order or beyond the groups", seenBy, *wanted, "");
+  }
+  return {};
 }
 
 }  // namespace suffix_data
 
-static_assert(suffix_data::groupShapesValid());
-static_assert(suffix_data::tagsDistinctSuffixes());
-static_assert(suffix_data::seesGroupLines(CategoryId::sword, {1, 4, 6, 7, 8, 9, 10, 11, 13, 14, 15,
-                                                              16, 23, 26, 28, 30}));
-static_assert(suffix_data::seesGroupLines(CategoryId::amulet,
-                                          {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,
-                                           12, 13, 14, 15, 19, 20, 21, 22, 24, 31}));
-static_assert(suffix_data::seesGroupLines(CategoryId::ring,
-                                          {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,
-                                           12, 13, 14, 15, 19, 20, 21, 22, 24, 31}));
-static_assert(suffix_data::seesGroupLines(CategoryId::none, {}));
+static_assert(tableChecked<suffix_data::suffixLineFault()>());
+static_assert(tableChecked<suffix_data::suffixTagFault()>());
+static_assert(
+    tableChecked<suffix_data::groupLinesSeenFault(
+        CategoryId::sword, {1, 4, 6, 7, 8, 9, 10, 11, 13, 14, 15, 16, 23, 26, 28, 30})>());
+static_assert(tableChecked<suffix_data::groupLinesSeenFault(
+                  CategoryId::amulet,
+                  {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 19, 20, 21, 22, 24, 31})>());
+static_assert(tableChecked<suffix_data::groupLinesSeenFault(
+                  CategoryId::ring,
+                  {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 19, 20, 21, 22, 24, 31})>());
+static_assert(tableChecked<suffix_data::groupLinesSeenFault(CategoryId::none, {})>());
 
 }  // namespace tessark

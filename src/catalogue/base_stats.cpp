@@ -1,3 +1,5 @@
+// The lookups of ItemRecord in the base damage and defense tables (base_stats.hpp), by the name
+// of the base item.
 #include "catalogue/base_stats.hpp"
 
 #include <span>

@@ -14,6 +14,7 @@
 #include "catalogue/base_item.hpp"
 #include "catalogue/category_id.hpp"
 #include "foundation/numbered_line.hpp"
+#include "foundation/table_fault.hpp"
 
 namespace tessark {
 
@@ -501,63 +502,91 @@ constexpr std::size_t baseItemCount(int first, int last) {
   return count;
 }
 
-// Whether each line of `menu` shows, beside every number it prints, the name of the item that
-// number selects, and the lines print every number of the menu exactly once. Long menus print two
-// entries per line; the second one follows the blanks that line up the columns.
-constexpr bool linesNameTheirItems(const BaseItemMenu& menu) {
+// The first fault of `menu`, whose lines must show, beside every number they print, the name of
+// the item that number selects, and print every number of the menu exactly once. Long menus print
+// two entries per line; the second one follows the blanks that line up the columns. The row of
+// a fault is the line's, or the missing number's.
+constexpr TableFault menuLineFault(std::string_view menuName, const BaseItemMenu& menu) {
   std::uint32_t shown = 0;
-  for (std::string_view line : menu.lines) {
+  for (std::size_t row = 0; row < menu.lines.size(); ++row) {
+    const std::string_view line = menu.lines[row];
     for (std::size_t pos = 0; pos < line.size(); ++pos) {
       if (pos > 0 && line[pos - 1] != ' ') continue;
       const NumberedEntry entry = entryAt(line.substr(pos));
       if (entry.number == 0) continue;
-      if (entry.number > menu.items.size()) return false;
+      if (entry.number > menu.items.size()) {
+        return tableFault("a line prints a number beyond the menu's items", menuName, row + 1,
+                          line);
+      }
       const std::uint32_t bit = std::uint32_t{1} << entry.number;
-      if ((shown & bit) != 0 || !opensWithName(entry.text, menu.items[entry.number - 1].name)) {
-        return false;
+      if ((shown & bit) != 0) {
+        return tableFault("a line prints a number printed before", menuName, row + 1, line);
+      }
+      if (!opensWithName(entry.text, menu.items[entry.number - 1].name)) {
+        return tableFault("a line does not print the name of the item its number selects", menuName,
+                          row + 1, line);
       }
       shown |= bit;
     }
   }
-  return shown == (std::uint32_t{1} << (menu.items.size() + 1)) - 2;
-}
-
-// Whether every base item menu of every category, in both qualities, names its items.
-constexpr bool menusNameTheirItems() {
-  for (const CategoryEntry& entry : categories) {
-    if (!linesNameTheirItems(entry.normal) || !linesNameTheirItems(entry.exceptional)) return false;
+  for (std::size_t number = 1; number <= menu.items.size(); ++number) {
+    if ((shown & (std::uint32_t{1} << number)) == 0) {
+      return tableFault("no line prints the number of this item", menuName, number,
+                        menu.items[number - 1].name);
+    }
   }
-  return true;
+  return {};
 }
 
-// Whether every stored base item has a Min of at least 1 and not above its Max.
-constexpr bool rangesValid() {
+// The first fault of the base item menus of every category, in both qualities.
+constexpr TableFault baseItemMenuFault() {
+  for (const CategoryEntry& entry : categories) {
+    TableFault fault = menuLineFault(PartName(entry.name, " normal base item menu"), entry.normal);
+    if (fault.none()) {
+      fault = menuLineFault(PartName(entry.name, " exceptional base item menu"), entry.exceptional);
+    }
+    if (!fault.none()) return fault;
+  }
+  return {};
+}
+
+// The first stored base item whose Min is below 1 or above its Max.
+constexpr TableFault baseRangeFault() {
   for (const CategoryEntry& entry : categories) {
     for (const BaseItemMenu* menu : {&entry.normal, &entry.exceptional}) {
-      for (const BaseItem& item : menu->items) {
-        if (item.min < 1 || item.min > item.max) return false;
+      for (std::size_t row = 0; row < menu->items.size(); ++row) {
+        const BaseItem& item = menu->items[row];
+        if (item.min < 1 || item.min > item.max) {
+          return tableFault("a base item's Min is below 1 or above its Max",
+                            PartName(entry.name, menu == &entry.normal ? " normal" : " exceptional",
+                                     " base items"),
+                            row + 1, item.name);
+        }
       }
     }
   }
-  return true;
+  return {};
 }
 
-// Whether the categories are in menu order: entry n - 1 has the id of number n.
-constexpr bool idsInMenuOrder() {
+// The first category out of menu order: entry n - 1 must have the id of number n.
+constexpr TableFault categoryOrderFault() {
   for (std::size_t index = 0; index < categories.size(); ++index) {
-    if (static_cast<std::size_t>(categories[index].id) != index + 1) return false;
+    if (static_cast<std::size_t>(categories[index].id) != index + 1) {
+      return tableFault("a category's id is not its number in the menu", "categories", index + 1,
+                        categories[index].name);
+    }
   }
-  return true;
+  return {};
 }
 
 }  // namespace catalogue_data
 
-static_assert(catalogue_data::idsInMenuOrder());
-static_assert(catalogue_data::menusNameTheirItems());
+static_assert(tableChecked<catalogue_data::categoryOrderFault()>());
+static_assert(tableChecked<catalogue_data::baseItemMenuFault()>());
 static_assert(catalogue_data::baseItemCount(1, 18) == 230);
 static_assert(catalogue_data::baseItemCount(1, 10) == 139);
 static_assert(catalogue_data::baseItemCount(11, 16) == 91);
-static_assert(catalogue_data::rangesValid());
+static_assert(tableChecked<catalogue_data::baseRangeFault()>());
 
 // The category of a name, compared as text with the catalogue's names; `none` for any other.
 constexpr CategoryId categoryIdOf(std::string_view name) {

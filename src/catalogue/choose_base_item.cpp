@@ -1,3 +1,5 @@
+// ItemRecord::chooseBaseItem: the quality menu, then the base item menu of the item's category
+// in that quality.
 #include <cstdint>
 #include <string_view>
 

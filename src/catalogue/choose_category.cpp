@@ -1,3 +1,5 @@
+// ItemRecord::chooseCategory: the menu of the 18 categories and the choice that sets the item's
+// category.
 #include <array>
 #include <cstdint>
 #include <string_view>

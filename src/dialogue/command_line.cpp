@@ -1,3 +1,4 @@
+// answerCommandLine and what it prints: the usage for --help and the version for --version.
 #include "dialogue/command_line.hpp"
 
 #include <string_view>

@@ -1,6 +1,6 @@
+// answerCommandLine: the two requests the command line can make, --help and --version; every
+// other argument is ignored and the dialogue runs.
 #pragma once
-// The two requests the command line can make, --help and --version; every other argument is
-// ignored and the dialogue runs.
 
 #include <optional>
 #include <ostream>

@@ -1,3 +1,5 @@
+// AffixTag, an affix chosen from the menus as the dialogue passes it on: its kind digit and its
+// name.
 #pragma once
 
 #include <string_view>

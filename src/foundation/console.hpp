@@ -1,3 +1,5 @@
+// Console, the three streams the dialogue talks through, and deliverOutput, which stops the run
+// when the dialogue cannot be shown.
 #pragma once
 
 #include <istream>

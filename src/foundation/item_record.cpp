@@ -1,3 +1,5 @@
+// ItemRecord::clearRanges. The other operations of ItemRecord are defined in the folders of the
+// subsystems that own them (item_record.hpp says where).
 #include "foundation/item_record.hpp"
 
 namespace tessark {

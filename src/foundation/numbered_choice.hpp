@@ -1,3 +1,4 @@
+// numberedChoice: the entry of a menu table that an answer selects.
 #pragma once
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// printLines: prints the lines of a menu table as they stand.
 #pragma once
 
 #include <ostream>

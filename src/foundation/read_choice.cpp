@@ -1,3 +1,5 @@
+// readChoice and readRequiredChoice: one answer read from the stream buffer of the input, and
+// RunStopped where the input ends at a required answer or cannot be read.
 #include "foundation/read_choice.hpp"
 
 #include <limits>

@@ -1,3 +1,5 @@
+// Reading the answers: readChoice, one number by fixed rules, and readRequiredChoice for the
+// questions that are asked until the answer fits.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,5 @@
+// RunStopped, the exception that ends a run early, with its message on the error stream and
+// status 1.
 #pragma once
 
 #include <stdexcept>

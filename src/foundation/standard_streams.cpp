@@ -1,3 +1,5 @@
+// standardStreamsReady: the check at start that standard input and output are open, and the null
+// device for a closed standard error.
 #include "foundation/standard_streams.hpp"
 
 #include <string_view>

@@ -1,3 +1,4 @@
+// The check of the standard streams at start, before any file is opened.
 #pragma once
 
 #include <ostream>

@@ -12,6 +12,7 @@
 #include <span>
 #include <string_view>
 
+#include "foundation/table_fault.hpp"
 #include "report/described.hpp"
 
 namespace tessark {
@@ -75,40 +76,56 @@ inline constexpr std::array<AdditionEffect, 11> damageSuffixEffects{{
     {"Slaughter", DamageEnd::maximum, 15, 20},
 }};
 
-// Every affix with an effect has a description, so its record reaches the report.
-constexpr bool effectsDescribed() {
-  for (const PercentEffect& effect : damagePrefixEffects) {
-    if (!hasEntry(prefixDescriptions, effect.name) || !hasEntry(prefixDescriptions, effect.twin)) {
-      return false;
+// The first effect of `table` whose name, or twin where `withTwins` asks for one, has no
+// description, so that its record would not reach the report.
+constexpr TableFault undescribedEffect(std::string_view tableName,
+                                       std::span<const PercentEffect> table, bool withTwins) {
+  for (std::size_t row = 0; row < table.size(); ++row) {
+    const PercentEffect& effect = table[row];
+    if (!hasEntry(prefixDescriptions, effect.name)) {
+      return tableFault("an effect's prefix has no description", tableName, row + 1, effect.name);
+    }
+    if (withTwins && !hasEntry(prefixDescriptions, effect.twin)) {
+      return tableFault("an effect's twin has no description", tableName, row + 1, effect.twin);
     }
   }
-  for (const PercentEffect& effect : defensePrefixEffects) {
-    if (!hasEntry(prefixDescriptions, effect.name)) return false;
-  }
-  for (const AdditionEffect& effect : damageSuffixEffects) {
-    if (!hasEntry(suffixDescriptions, effect.name)) return false;
-  }
-  return true;
+  return {};
 }
-static_assert(effectsDescribed());
-
-// Every effect raises the best result at least as much as the lowest, so that no item's lowest
-// result passes its best.
-constexpr bool bestNeverBelowLowest() {
-  for (const PercentEffect& effect : damagePrefixEffects) {
-    if (effect.lowest > effect.best) return false;
+constexpr TableFault undescribedEffect(std::string_view tableName,
+                                       std::span<const AdditionEffect> table) {
+  for (std::size_t row = 0; row < table.size(); ++row) {
+    if (!hasEntry(suffixDescriptions, table[row].name)) {
+      return tableFault("an effect's suffix has no description", tableName, row + 1,
+                        table[row].name);
+    }
   }
-  for (const PercentEffect& effect : defensePrefixEffects) {
-    if (effect.lowest > effect.best) return false;
-  }
-  for (const AdditionEffect& effect : damageSuffixEffects) {
-    if (effect.lowest > effect.best) return false;
-  }
-  return true;
+  return {};
 }
-static_assert(bestNeverBelowLowest());
+static_assert(tableChecked<undescribedEffect("damagePrefixEffects", damagePrefixEffects, true)>());
+static_assert(
+    tableChecked<undescribedEffect("defensePrefixEffects", defensePrefixEffects, false)>());
+static_assert(tableChecked<undescribedEffect("damageSuffixEffects", damageSuffixEffects)>());
 
-// The description of `name` in `table`; every effect has one (effectsDescribed).
+// The first effect of `table` that raises the lowest result more than the best, so that an
+// item's lowest result could pass its best.
+template <typename Effect>
+constexpr TableFault lowestAboveBest(std::string_view tableName, std::span<const Effect> table) {
+  for (std::size_t row = 0; row < table.size(); ++row) {
+    if (table[row].lowest > table[row].best) {
+      return tableFault("an effect raises the lowest result more than the best", tableName, row + 1,
+                        table[row].name);
+    }
+  }
+  return {};
+}
+static_assert(
+    tableChecked<lowestAboveBest<PercentEffect>("damagePrefixEffects", damagePrefixEffects)>());
+static_assert(
+    tableChecked<lowestAboveBest<PercentEffect>("defensePrefixEffects", defensePrefixEffects)>());
+static_assert(
+    tableChecked<lowestAboveBest<AdditionEffect>("damageSuffixEffects", damageSuffixEffects)>());
+
+// The description of `name` in `table`; every effect has one (undescribedEffect).
 constexpr const DescriptionEntry& descriptionOf(std::span<const DescriptionEntry> table,
                                                 std::string_view name) {
   for (const DescriptionEntry& entry : table) {
@@ -141,33 +158,42 @@ constexpr bool showsAddition(std::string_view text, std::int32_t amount, DamageE
          text.substr(space).starts_with(end == DamageEnd::minimum ? " to Minimum" : " to Maximum");
 }
 
-// Whether every effect changes the values by what the description of its affix shows the player
-// in the report, so that two rows swapped or a value mistyped in one table fails the build.
-constexpr bool effectsMatchDescriptions() {
-  for (std::span<const PercentEffect> table :
-       {std::span<const PercentEffect>(damagePrefixEffects),
-        std::span<const PercentEffect>(defensePrefixEffects)}) {
-    for (const PercentEffect& effect : table) {
-      for (std::string_view name : {effect.name, effect.twin}) {
-        if (name.empty()) continue;
-        const DescriptionEntry& entry = descriptionOf(prefixDescriptions, name);
-        if (!showsPercent(entry.leastText, effect.lowest) ||
-            !showsPercent(entry.bestText, effect.best)) {
-          return false;
-        }
+// The first effect of `table` that changes the values by other amounts than the description of
+// its affix shows the player in the report, so that two rows swapped or a value mistyped in one
+// table fails the build.
+constexpr TableFault effectUnlikeDescription(std::string_view tableName,
+                                             std::span<const PercentEffect> table) {
+  for (std::size_t row = 0; row < table.size(); ++row) {
+    const PercentEffect& effect = table[row];
+    for (std::string_view name : {effect.name, effect.twin}) {
+      if (name.empty()) continue;
+      const DescriptionEntry& entry = descriptionOf(prefixDescriptions, name);
+      if (!showsPercent(entry.leastText, effect.lowest) ||
+          !showsPercent(entry.bestText, effect.best)) {
+        return tableFault("an effect's percentages differ from its prefix's description", tableName,
+                          row + 1, name);
       }
     }
   }
-  for (const AdditionEffect& effect : damageSuffixEffects) {
+  return {};
+}
+constexpr TableFault effectUnlikeDescription(std::string_view tableName,
+                                             std::span<const AdditionEffect> table) {
+  for (std::size_t row = 0; row < table.size(); ++row) {
+    const AdditionEffect& effect = table[row];
     const DescriptionEntry& entry = descriptionOf(suffixDescriptions, effect.name);
     if (!showsAddition(entry.leastText, effect.lowest, effect.end) ||
         !showsAddition(entry.bestText, effect.best, effect.end)) {
-      return false;
+      return tableFault("an effect's amounts differ from its suffix's description", tableName,
+                        row + 1, effect.name);
     }
   }
-  return true;
+  return {};
 }
-static_assert(effectsMatchDescriptions());
+static_assert(tableChecked<effectUnlikeDescription("damagePrefixEffects", damagePrefixEffects)>());
+static_assert(
+    tableChecked<effectUnlikeDescription("defensePrefixEffects", defensePrefixEffects)>());
+static_assert(tableChecked<effectUnlikeDescription("damageSuffixEffects", damageSuffixEffects)>());
 
 // The effect of `table` that matches `affix`, or nullptr.
 template <typename Effect>

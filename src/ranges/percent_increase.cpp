@@ -1,3 +1,5 @@
+// percentIncrease, and the check at build time that a double is computed in IEEE double
+// precision, on which its rounding depends.
 #include "ranges/percent_increase.hpp"
 
 #include <cfloat>

@@ -1,3 +1,4 @@
+// percentIncrease: the increase that a percentage makes on a base value.
 #pragma once
 
 #include <cstdint>

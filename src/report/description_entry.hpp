@@ -7,6 +7,8 @@
 #include <span>
 #include <string_view>
 
+#include "foundation/table_fault.hpp"
+
 namespace tessark {
 
 // The description of one affix: the key that its tag carries after the kind digit, the name
@@ -26,32 +28,41 @@ struct DescriptionEntry {
   std::string_view bestText;
 };
 
-// True when no two entries share a key, so that one name appends at most one record.
-constexpr bool keysAreUnique(std::span<const DescriptionEntry> table) {
+// The first entry whose key an earlier entry has too: one name must append at most one record.
+constexpr TableFault repeatedKey(std::string_view tableName,
+                                 std::span<const DescriptionEntry> table) {
   for (std::size_t i = 0; i < table.size(); ++i) {
-    for (std::size_t j = i + 1; j < table.size(); ++j) {
-      if (table[i].key == table[j].key) return false;
+    for (std::size_t j = 0; j < i; ++j) {
+      if (table[i].key == table[j].key) {
+        return tableFault("an earlier entry has this key", tableName, i + 1, table[i].key);
+      }
     }
   }
-  return true;
+  return {};
 }
 
-// True when every line of every record, label included ("Prefix: " and "Suffix: " have eight
-// characters, "Least: " seven, "Best: " six), stays below the 100 characters that a reader of
-// the work files takes at once, and no text holds a line end or a NUL byte: each text is then one
-// whole line of its work file, and the report can be composed from the texts themselves.
-constexpr bool recordLinesFit(std::span<const DescriptionEntry> table) {
+// The first entry with a record line, label included ("Prefix: " and "Suffix: " have eight
+// characters, "Least: " seven, "Best: " six), of 100 characters or more, or with a line end or a
+// NUL byte in a text: each text must be one whole line of its work file, as a reader of the work
+// files takes them, so that the report can be composed from the texts themselves.
+constexpr TableFault recordLineTooLong(std::string_view tableName,
+                                       std::span<const DescriptionEntry> table) {
   auto plain = [](std::string_view text) {
     return text.find('\n') == std::string_view::npos && text.find('\0') == std::string_view::npos;
   };
-  for (const DescriptionEntry& entry : table) {
+  for (std::size_t row = 0; row < table.size(); ++row) {
+    const DescriptionEntry& entry = table[row];
     if (8 + entry.shownName.size() >= 100 || 7 + entry.leastText.size() >= 100 ||
         6 + entry.bestText.size() >= 100) {
-      return false;
+      return tableFault("a record line of this entry reaches 100 characters", tableName, row + 1,
+                        entry.key);
     }
-    if (!plain(entry.shownName) || !plain(entry.leastText) || !plain(entry.bestText)) return false;
+    if (!plain(entry.shownName) || !plain(entry.leastText) || !plain(entry.bestText)) {
+      return tableFault("a text of this entry holds a line end or a NUL byte", tableName, row + 1,
+                        entry.key);
+    }
   }
-  return true;
+  return {};
 }
 
 }  // namespace tessark

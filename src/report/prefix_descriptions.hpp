@@ -92,7 +92,7 @@ inline constexpr std::array<DescriptionEntry, 70> prefixDescriptions{{
     {"Howling", "Hit Causes Monsters to Flee", "Hit Causes Monsters to Flee"},
 }};
 
-static_assert(keysAreUnique(prefixDescriptions));
-static_assert(recordLinesFit(prefixDescriptions));
+static_assert(tableChecked<repeatedKey("prefixDescriptions", prefixDescriptions)>());
+static_assert(tableChecked<recordLineTooLong("prefixDescriptions", prefixDescriptions)>());
 
 }  // namespace tessark

@@ -112,7 +112,7 @@ inline constexpr std::array<DescriptionEntry, 91> suffixDescriptions{{
     {"Thawing", "Half Freeze Duration", "Half Freeze Duration"},
 }};
 
-static_assert(keysAreUnique(suffixDescriptions));
-static_assert(recordLinesFit(suffixDescriptions));
+static_assert(tableChecked<repeatedKey("suffixDescriptions", suffixDescriptions)>());
+static_assert(tableChecked<recordLineTooLong("suffixDescriptions", suffixDescriptions)>());
 
 }  // namespace tessark

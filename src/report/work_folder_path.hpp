@@ -1,3 +1,4 @@
+// The name of the folder of the work files, beneath the working folder.
 #pragma once
 
 #include <string_view>
