@@ -40,7 +40,13 @@ std::string linkTarget(const std::string& path) {
 std::string followLinks(std::string path) {
   for (int hops = 0; hops < 40; ++hops) {
     struct stat status {};
-    if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return path;
+    if (::lstat(path.c_str(), &status) != 0) {
+      // A missing file ends the chain, to be created; any other failure leaves unknown whether a
+      // link is there, and a link taken for a file would be replaced by one.
+      if (errno == ENOENT) return path;
+      throw posix::errorFrom(errno);
+    }
+    if (!S_ISLNK(status.st_mode)) return path;
     const std::string target = linkTarget(path);
     path = target.starts_with('/') || path.find('/') == std::string::npos
                ? target
