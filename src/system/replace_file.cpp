@@ -112,21 +112,76 @@ void writeInPlace(const Place& place, const Entry& earlier, std::string_view con
   file.replaceContent(content);
 }
 
-// Stops when `path` no longer leads where it led when `place` and `earlier` were looked at: a
-// link or a file on the way changed.
-void requireUnchanged(std::string_view path, const Place& place, const Entry& earlier) {
+// How often a file that another run replaced meanwhile is looked at anew before giving up.
+constexpr int mostLooks = 8;
+
+// Whether `path` still leads where it led when `place` and `earlier` were looked at. False when
+// another run replaced the file meanwhile, as two working folders whose reports lead to one file
+// do: the replace then starts anew from what stands there now. Throws FailureKind::changed when a
+// link on the way changed, or a file was put there that is not to be replaced.
+bool unchanged(std::string_view path, const Place& place, const Entry& earlier) {
   const File start = workingFolder();
   const Place now = primitives::locate(start, "", path);
   const Entry entry = primitives::entryAt(now);
-  const bool same = now.name == place.name &&
-                    now.folder().identity() == place.folder().identity() &&
-                    entry.kind == earlier.kind &&
-                    (entry.kind == EntryKind::missing || entry.identity == earlier.identity);
-  if (!same) {
-    throw SystemError(FailureKind::changed,
-                      "a link or file on its way changed while the run was writing it; nothing "
-                      "was replaced");
+  if (now.name == place.name && now.folder().identity() == place.folder().identity()) {
+    if (entry.kind == earlier.kind &&
+        (entry.kind == EntryKind::missing || entry.identity == earlier.identity)) {
+      return true;
+    }
+    if (entry.kind == EntryKind::regular) return false;
   }
+  throw SystemError(FailureKind::changed,
+                    "a link or file on its way changed while the run was writing it; nothing "
+                    "was replaced");
+}
+
+// Makes the file at `path` hold `content`, as replaceFile says. False when another run replaced
+// the file between the look and the rename, and nothing was done.
+bool replaceOnce(std::string_view path, std::string_view content) {
+  const File start = workingFolder();
+  const Place place = primitives::locate(start, "", path);
+  const Entry earlier = primitives::entryAt(place);
+  switch (earlier.kind) {
+    case EntryKind::folder:
+      throw primitives::folderError();
+    case EntryKind::other:
+      // A device or a pipe has no content to replace.
+      writeInPlace(place, earlier, content);
+      return true;
+    case EntryKind::regular:
+      // A second name of the file, or a file that is another user's, would lose its link or its
+      // owner to a new file.
+      if (earlier.links > 1 || !earlier.ownedByUser) {
+        removeAbandoned(place);
+        writeInPlace(place, earlier, content);
+        return true;
+      }
+      break;
+    case EntryKind::missing:
+      break;
+  }
+
+  removeAbandoned(place);
+  std::optional<Temporary> temporary = tryMakeTemporary(place, earlier);
+  if (temporary && earlier.kind == EntryKind::regular &&
+      !primitives::keepOwnership(temporary->file(), earlier)) {
+    temporary.reset();
+  }
+  if (!temporary) {
+    writeInPlace(place, earlier, content);
+    return true;
+  }
+  temporary->file().write(content);
+  temporary->file().sync();
+  if (!unchanged(path, place, earlier)) return false;
+  temporary->renameOver(earlier);
+  try {
+    // Until the folder itself reaches the disk, a crash may undo the rename.
+    primitives::syncFolder(place);
+  } catch (const SystemError& error) {
+    throw SystemError(FailureKind::notSynced, error.what());
+  }
+  return true;
 }
 
 }  // namespace
@@ -140,45 +195,13 @@ void replaceFile(std::string_view path, std::string_view content) {
     }
     return;
   }
-
-  const File start = workingFolder();
-  const Place place = primitives::locate(start, "", path);
-  const Entry earlier = primitives::entryAt(place);
-  switch (earlier.kind) {
-    case EntryKind::folder:
-      throw primitives::folderError();
-    case EntryKind::other:
-      // A device or a pipe has no content to replace.
-      return writeInPlace(place, earlier, content);
-    case EntryKind::regular:
-      // A second name of the file, or a file that is another user's, would lose its link or its
-      // owner to a new file.
-      if (earlier.links > 1 || !earlier.ownedByUser) {
-        removeAbandoned(place);
-        return writeInPlace(place, earlier, content);
-      }
-      break;
-    case EntryKind::missing:
-      break;
+  for (int look = 1; look < mostLooks; ++look) {
+    if (replaceOnce(path, content)) return;
   }
-
-  removeAbandoned(place);
-  std::optional<Temporary> temporary = tryMakeTemporary(place, earlier);
-  if (!temporary) return writeInPlace(place, earlier, content);
-  if (earlier.kind == EntryKind::regular &&
-      !primitives::keepOwnership(temporary->file(), earlier)) {
-    temporary.reset();
-    return writeInPlace(place, earlier, content);
-  }
-  temporary->file().write(content);
-  temporary->file().sync();
-  requireUnchanged(path, place, earlier);
-  temporary->renameOver(earlier);
-  try {
-    // Until the folder itself reaches the disk, a crash may undo the rename.
-    primitives::syncFolder(place);
-  } catch (const SystemError& error) {
-    throw SystemError(FailureKind::notSynced, error.what());
+  if (!replaceOnce(path, content)) {
+    throw SystemError(FailureKind::changed,
+                      "other runs kept replacing it while this run was writing it; nothing was "
+                      "replaced");
   }
 }
 
