@@ -1,10 +1,11 @@
 // The prefix menus: twelve blocks, one per set of categories that see the same menus, in the
-// order of the category menu. A block is a group menu whose lines open numbered sub-menus or
-// choose a single prefix at once. The 40 sub-menus come first and are shared between blocks; one
-// that shows only the first rows of another is a view of it (firstRows), not a copy. Each
-// category sees exactly one block; the checks at the end prove it, and that every line prints the
-// number and name of what it selects. Shapes: prefix_menu_types.hpp; dialogue: choose_prefix.cpp;
-// the description each tag must name: report/prefix_descriptions.hpp.
+// order of the category menu, with the checks that every category sees one block and every line
+// prints what it selects.
+
+// A block is a group menu whose lines open numbered sub-menus or choose a single prefix at once.
+// The 40 sub-menus come first and are shared between blocks; one that shows only the first rows
+// of another is a view of it (firstRows), not a copy. Shapes: prefix_menu_types.hpp; dialogue:
+// choose_prefix.cpp; the description each tag must name: report/prefix_descriptions.hpp.
 #pragma once
 
 #include <array>

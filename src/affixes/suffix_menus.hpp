@@ -1,8 +1,9 @@
-// The suffix menus: one menu of 31 groups for every category. Groups 1 to 27 hold numbered rows,
-// groups 28 to 31 a single suffix. Each group line and each row is printed only for its set of
-// categories, but its number selects it for every category. The rows come first, one table per
-// group, then the groups, then the checks of numbers, names and tags. Shapes:
-// suffix_menu_types.hpp; dialogue: choose_suffix.cpp; the description each tag must name:
+// The suffix menus: one menu of 31 groups for every category, each line and row printed only for
+// its set of categories, with the checks of numbers, names and tags.
+
+// Groups 1 to 27 hold numbered rows, groups 28 to 31 a single suffix; a number selects its line
+// for every category. The rows come first, one table per group, then the groups, then the checks.
+// Shapes: suffix_menu_types.hpp; dialogue: choose_suffix.cpp; the description each tag must name:
 // report/suffix_descriptions.hpp.
 #pragma once
 

@@ -1,9 +1,10 @@
-// The item catalogue: the 18 categories in the order of the category menu, each with the prompt
-// and the normal and exceptional menus of its base items ("Amulet" and "Ring" have none). A menu
-// is its printed lines beside its items in the order of their numbers; long menus print two
-// columns per line. The checks at the end prove that every line names the item its number
-// selects. The statistics tables view these items (base_stats.hpp); the menus are shown by
-// choose_category.cpp and choose_base_item.cpp.
+// The item catalogue: the 18 categories in the order of the category menu, each with its prompt
+// and the normal and exceptional menus of its base items, and the checks that every line names
+// the item its number selects.
+
+// "Amulet" and "Ring" have no base items. A menu is its printed lines beside its items in the
+// order of their numbers; long menus print two columns per line. The statistics tables view these
+// items (base_stats.hpp); the menus are shown by choose_category.cpp and choose_base_item.cpp.
 #pragma once
 
 #include <array>

@@ -1,7 +1,8 @@
 // describeRareItem, the flow of a rare item: category and base item, the numbers of prefixes and
-// suffixes (0 to 3 each, asked again silently until one fits), the rules banner, then all prefix
-// menus and their applications (slots 0 to 2), the same for the suffixes (slots 3 to 5), and the
-// report. run_program.cpp calls it; magic_item_flow.cpp is its sibling.
+// suffixes, the rules banner, the prefix and suffix menus and their applications, and the report.
+
+// The numbers are 0 to 3 each, asked again silently until one fits; prefixes fill slots 0 to 2,
+// suffixes 3 to 5. run_program.cpp calls it; magic_item_flow.cpp is its sibling.
 #include <array>
 #include <cstddef>
 #include <cstdint>

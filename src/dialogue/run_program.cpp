@@ -1,7 +1,9 @@
-// runProgram: takes the work folder for the run, makes sure that its files are distinct, empties
-// the modifier list, prints the banner and asks for the classification until it is 1 or 2, then
-// runs that flow (magic_item_flow.cpp, rare_item_flow.cpp). A RunStopped thrown anywhere beneath
-// ends the run here, with its message and status 1.
+// runProgram: the run from start to end: the work folder taken, the banner, the classification
+// asked until it is 1 or 2 and its flow, and status 1 with its message for a run that stops.
+
+// It makes sure that the work files are distinct and empties the modifier list before the banner;
+// the flows are magic_item_flow.cpp and rare_item_flow.cpp. A RunStopped thrown anywhere beneath
+// ends the run here.
 #include "dialogue/run_program.hpp"
 
 #include <array>

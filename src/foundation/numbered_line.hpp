@@ -1,6 +1,7 @@
 // Compile-time reading of the numbered entries that menu lines print ("3. Sabre", "9.  Arbalest",
-// "10. Giant Axe"). The tables of the catalogue and of the affix menus use it to prove that each
-// line shows the entry its number selects through numberedChoice (numbered_choice.hpp), since a
+// "10. Giant Axe"), with which the tables prove that each line shows what its number selects.
+
+// The catalogue and the affix menus use it through numberedChoice (numbered_choice.hpp), since a
 // line and its entry are written apart and nothing at run time compares them.
 #pragma once
 

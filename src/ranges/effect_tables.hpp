@@ -1,9 +1,10 @@
-// The affixes that change damage or defense: the damage prefixes (each with a twin of equal
-// effect) and the defense prefixes raise a range by percentages of its base, the damage suffixes
-// add to one end of it; every other affix only records its description. The checks below prove
-// that each effect is described and that its description shows the numbers it applies
-// (report/prefix_descriptions.hpp, report/suffix_descriptions.hpp). applyAffix (apply_affix.cpp)
-// reads the tables.
+// The affixes that change damage or defense, with their percentages or additions, and the checks
+// that each effect is described and that its description shows the numbers it applies.
+
+// The damage prefixes (each with a twin of equal effect) and the defense prefixes raise a range by
+// percentages of its base, the damage suffixes add to one end of it; every other affix only
+// records its description (report/prefix_descriptions.hpp, report/suffix_descriptions.hpp).
+// applyAffix (apply_affix.cpp) reads the tables.
 #pragma once
 
 #include <array>

@@ -1,3 +1,5 @@
+// The message of a work file or the report that cannot be used, with what to do about the
+// usual causes.
 #include "report/file_failure_message.hpp"
 
 #include "report/work_folder_path.hpp"

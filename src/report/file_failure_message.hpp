@@ -1,3 +1,4 @@
+// fileFailureMessage: the words of a run that stops on a file it cannot open, read or write.
 #pragma once
 
 #include <string>

@@ -1,3 +1,5 @@
+// The report's name in the working folder and the message that announces it; writeItemReport
+// itself is a member of ItemRecord (foundation/item_record.hpp).
 #pragma once
 
 #include <string_view>

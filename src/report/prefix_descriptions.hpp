@@ -1,8 +1,9 @@
 // The descriptions of the 70 prefixes: the name and the Least and Best texts that the modifier
-// list records when a prefix is applied (modifier_list.cpp), one entry per prefix, found by the
-// name its tag carries. Every tag of the prefix menus has an entry (affixes/
-// menu_tags_described.cpp proves it); the effects of the damage and defense prefixes are in
-// ranges/effect_tables.hpp, which checks them against these texts.
+// list records when a prefix is applied, one entry per prefix, found by the name its tag carries.
+
+// Every tag of the prefix menus has an entry (affixes/menu_tags_described.cpp proves it); the
+// effects of the damage and defense prefixes are in ranges/effect_tables.hpp, which checks them
+// against these texts.
 #pragma once
 
 #include <array>

@@ -1,8 +1,9 @@
 // The descriptions of the 91 suffixes: the name and the Least and Best texts that the modifier
-// list records when a suffix is applied (modifier_list.cpp), one entry per suffix, found by the
-// name its tag carries; "Life2" is recorded under the name "Life". Every tag of the suffix menu
-// has an entry (affixes/menu_tags_described.cpp proves it); the effects of the damage suffixes
-// are in ranges/effect_tables.hpp, which checks them against these texts.
+// list records when a suffix is applied, one entry per suffix, found by the name its tag carries.
+
+// "Life2" is recorded under the name "Life". Every tag of the suffix menu has an entry
+// (affixes/menu_tags_described.cpp proves it); the effects of the damage suffixes are in
+// ranges/effect_tables.hpp, which checks them against these texts.
 #pragma once
 
 #include <array>

@@ -1,3 +1,5 @@
+// The work folder held for the run, and the work files opened through it or, outside a run, by
+// their paths.
 #include "report/work_folder_lock.hpp"
 
 #include "foundation/run_stopped.hpp"

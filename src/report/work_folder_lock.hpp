@@ -1,3 +1,4 @@
+// WorkFolderLock: the folder "files" held for one run, through which every work file is opened.
 #pragma once
 
 #include <optional>

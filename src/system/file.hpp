@@ -1,6 +1,8 @@
-// File: one open file of the system, owned from the moment it is opened, so that no failure path
-// can leak it; FileIdentity and FileTarget, which tell two names of one file apart from two files.
-// Files are opened by HeldFolder (work files) or by replaceFile (the report).
+// File: one open file of the system, owned from the moment it is opened; FileIdentity and
+// FileTarget, which tell two names of one file apart from two files.
+
+// Files are opened by HeldFolder (work files) or by replaceFile (the report); no failure path can
+// leak one.
 //
 //   File file = folder.open("Modlist.dat", OpenMode::append);
 //   file.write("Prefix: Jagged\n");

@@ -1,7 +1,7 @@
-// HeldFolder: the work folder of one run, opened once and held to the end. Every work file is
-// opened through it, so that renaming or replacing the folder during the run cannot mix the files
-// of two runs, and it carries the lock that keeps a second run out. isFolder: whether a path names
-// a folder, for telling the user what is missing.
+// HeldFolder: the work folder of one run, opened once, locked against a second run and held to
+// the end, through which every work file is opened; isFolder, whether a path names a folder.
+
+// Renaming or replacing the folder during the run cannot mix the files of two runs.
 //
 //   const HeldFolder folder("files", HeldFolder::Lock::exclusive);  // heldByAnotherRun, ...
 //   File list = folder.open("Modlist.dat", OpenMode::rewrite);

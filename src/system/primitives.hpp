@@ -1,8 +1,10 @@
-// The primitives that each side of the system layer implements (posix/primitives.cpp,
-// windows/primitives.cpp) and that the shared code of src/system/ builds its promises on: folders
-// held open, names looked at without following them, links walked under the rule the system
-// would apply, and files made, renamed and removed within an open folder. Not for the layers
-// above: they use file.hpp, held_folder.hpp, replace_file.hpp and standard_streams.hpp.
+// The primitives that each side of the system layer implements and that the shared code of
+// src/system/ builds its promises on. Not for the layers above: they use file.hpp, held_folder.hpp,
+// replace_file.hpp and standard_streams.hpp.
+
+// Folders held open, names looked at without following them, links walked under the rule the
+// system would apply, and files made, renamed and removed within an open folder; implemented in
+// posix/primitives.cpp and windows/primitives.cpp.
 //
 //   Place place = primitives::locate(start, "", "The Item.txt");
 //   if (primitives::entryAt(place).kind == EntryKind::missing) ...

@@ -1,7 +1,6 @@
-// The policy of replacing a file, written once for every system over the primitives of each side
-// (primitives.hpp): when to replace and when to write in place, the standard-stream case, the
-// run's own temporary file and the clean-up of abandoned ones, the checks that nothing changed on
-// the way, and syncing.
+// The policy of replacing a file, written once for every system over the primitives of each side:
+// when to replace and when to write in place, the standard-stream case, the run's own temporary
+// file and the clean-up of abandoned ones, the checks that nothing changed, and syncing.
 #include "system/replace_file.hpp"
 
 #include <array>

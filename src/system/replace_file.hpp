@@ -1,7 +1,6 @@
-// replaceFile: puts a new content in the place of a file in one step, so that whatever becomes of
-// the run, the file holds either its earlier content or the whole new one; targetOfPath: where a
-// path leads, for telling two names of one file apart.
-//
+// replaceFile: puts a new content in the place of a file in one step, so that the file holds
+// either its earlier content or the whole new one; targetOfPath: where a path leads.
+
 //   replaceFile("The Item.txt", report);  // throws SystemError; the earlier file then stands
 #pragma once
 

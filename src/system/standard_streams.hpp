@@ -1,7 +1,8 @@
 // The standard streams as the system gives them: whether they are open at start, and stream
-// buffers that read and write them directly. A read error is told from the end of the input here,
-// whatever the C++ library does, and a stream left non-blocking by another program is waited on
-// as a blocking one would be.
+// buffers that read and write them directly.
+
+// A read error is told from the end of the input here, whatever the C++ library does, and a stream
+// left non-blocking by another program is waited on as a blocking one would be.
 //
 //   StandardInputBuffer input;
 //   std::istream in(&input);  // a read error throws SystemError from the buffer

@@ -1,6 +1,7 @@
 // SystemError: how every operation of the system layer reports a failure, and FailureKind, the
-// reasons that change what the user is told. The layers above turn it into a message that names
-// the file or stream concerned.
+// reasons that change what the user is told.
+
+// The layers above turn it into a message that names the file or stream concerned.
 //
 //   try {
 //     file.write(text);

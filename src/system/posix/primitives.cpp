@@ -1,8 +1,9 @@
-// The primitives of the system layer on POSIX. Calls: open/openat with O_NOFOLLOW, O_EXCL and
-// O_NONBLOCK, fstatat, readlinkat, renameat, unlinkat, fdopendir, fchown, fchmod, fsync on a
-// folder, getentropy, and flock, of BSD and Linux rather than POSIX, which locks a folder or a file
-// itself and ends with the process. Departs from the contract nowhere; a file system that cannot
-// sync a folder (EINVAL) is taken as synced.
+// The primitives of the system layer on POSIX, over openat with O_NOFOLLOW and O_EXCL, fstatat,
+// readlinkat, renameat, unlinkat, fdopendir, fchown, fchmod, fsync, getentropy and flock. Departs
+// from the contract nowhere; a file system that cannot sync a folder (EINVAL) counts as synced.
+
+// flock, of BSD and Linux rather than POSIX, locks a folder or a file itself and ends with the
+// process; no POSIX lock can do that.
 #include "system/primitives.hpp"
 
 #include <dirent.h>

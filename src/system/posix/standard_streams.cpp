@@ -1,3 +1,6 @@
+// The standard streams on POSIX: descriptors 0, 1 and 2, fcntl to tell whether one is open,
+// /dev/null for a closed standard error, SIGPIPE and SIGXFSZ ignored so that a failed write
+// returns. Departs from the contract nowhere.
 #include "system/standard_streams.hpp"
 
 #include <fcntl.h>

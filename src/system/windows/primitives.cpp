@@ -1,8 +1,7 @@
-// The primitives of the system layer on Windows. Calls: CreateFileW with backup semantics for
-// folders, GetFinalPathNameByHandleW to follow links, MoveFileExW with MOVEFILE_WRITE_THROUGH,
-// LockFileEx to claim a temporary file, FindFirstFileW, FileDispositionInfo, rand_s. Departs from
-// the contract where Windows has no such thing: folders are not synced, no owner or group decides
-// anything (the attributes are kept instead), and links are followed as the system follows them.
+// The primitives of the system layer on Windows, over CreateFileW, GetFinalPathNameByHandleW,
+// MoveFileExW (write-through), LockFileEx, FindFirstFileW and rand_s. Departs from the contract:
+// no folder sync, attributes kept for owner and group, links followed as the system follows them.
+
 // A link that leads nowhere is written through, in place, which makes its target and keeps it.
 #define _CRT_RAND_S
 #include "system/primitives.hpp"

@@ -1,3 +1,6 @@
+// The standard streams on Windows: GetStdHandle, GetFileType to tell whether one is open, NUL for
+// a missing standard error. Departs from the contract in that no signal ends a process for a
+// failed write, so there is nothing to switch off.
 #include "system/standard_streams.hpp"
 
 #include <cstdint>
