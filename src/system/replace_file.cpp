@@ -127,7 +127,8 @@ bool unchanged(std::string_view path, const Place& place, const Entry& earlier) 
         (entry.kind == EntryKind::missing || entry.identity == earlier.identity)) {
       return true;
     }
-    if (entry.kind == EntryKind::regular) return false;
+    // What another run of the user's own leaves there; anything else is no run's doing.
+    if (entry.kind == EntryKind::regular && entry.ownedByUser && entry.links == 1) return false;
   }
   throw SystemError(FailureKind::changed,
                     "a link or file on its way changed while the run was writing it; nothing "
