@@ -43,9 +43,10 @@ class Temporary {
 
   File& file() { return file_; }
 
-  // Puts it in the place of the target and closes it; the claim holds until then.
-  void renameOver(const Entry& earlier) {
-    primitives::renameOver(place_, name_, earlier);
+  // Puts it in the place of the target, where `current` stands, and closes it; the claim holds
+  // until then.
+  void renameOver(const Entry& current) {
+    primitives::renameOver(place_, name_, current);
     renamed_ = true;
     file_.close();
   }
@@ -112,21 +113,30 @@ void writeInPlace(const Place& place, const Entry& earlier, std::string_view con
   file.replaceContent(content);
 }
 
-// Stops when `path` no longer leads where it led when `place` and `earlier` were looked at: a
-// link or a file on the way changed.
-void requireUnchanged(std::string_view path, const Place& place, const Entry& earlier) {
+// Whether this run replaces what stands at a place whole: nothing, or a regular file of the user
+// with no second name.
+bool replaceable(const Entry& entry) {
+  return entry.kind == EntryKind::missing ||
+         (entry.kind == EntryKind::regular && entry.links == 1 && entry.ownedByUser);
+}
+
+// What stands at `place` now. Stops when `path` no longer leads there (a link or folder on the way
+// changed), or when what stands there changed into something this run would not replace. Another
+// run that replaced the file meanwhile changed nothing on the way: the last to rename wins.
+Entry requireUnchanged(std::string_view path, const Place& place, const Entry& earlier) {
   const File start = workingFolder();
   const Place now = primitives::locate(start, "", path);
   const Entry entry = primitives::entryAt(now);
-  const bool same = now.name == place.name &&
-                    now.folder().identity() == place.folder().identity() &&
-                    entry.kind == earlier.kind &&
-                    (entry.kind == EntryKind::missing || entry.identity == earlier.identity);
-  if (!same) {
+  const bool sameWay =
+      now.name == place.name && now.folder().identity() == place.folder().identity();
+  const bool sameEntry = entry.kind == earlier.kind &&
+                         (entry.kind == EntryKind::missing || entry.identity == earlier.identity);
+  if (!sameWay || !(sameEntry || replaceable(entry))) {
     throw SystemError(FailureKind::changed,
                       "a link or file on its way changed while the run was writing it; nothing "
                       "was replaced");
   }
+  return entry;
 }
 
 }  // namespace
@@ -172,8 +182,7 @@ void replaceFile(std::string_view path, std::string_view content) {
   }
   temporary->file().write(content);
   temporary->file().sync();
-  requireUnchanged(path, place, earlier);
-  temporary->renameOver(earlier);
+  temporary->renameOver(requireUnchanged(path, place, earlier));
   try {
     // Until the folder itself reaches the disk, a crash may undo the rename.
     primitives::syncFolder(place);

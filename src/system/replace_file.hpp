@@ -19,7 +19,8 @@ namespace tessark {
 //   beside it (beside the file a link points at, so that the link keeps pointing at the new
 //   content), with a name no one can foresee, made exclusively and claimed for the run; it takes
 //   the earlier file's permissions and group, reaches the disk, and only then takes the earlier
-//   file's name, provided that every link and file on the way is still the one looked at (else
+//   file's name, provided that every link and folder on the way is still the one looked at, and
+//   the file there, if changed, one that would be replaced too, as another run leaves it (else
 //   FailureKind::changed, and nothing is touched). The folder is then synced; FailureKind::
 //   notSynced when that fails, the new content being in place.
 // - Where a new file would break what the user set up (a device or pipe, a file with a second
