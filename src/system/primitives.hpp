@@ -83,9 +83,9 @@ std::optional<File> createClaimed(const Place& place, std::string_view name,
 // it that group.
 bool keepOwnership(File& file, const Entry& earlier);
 
-// Puts the file `from`, in the folder of `place`, in the place of `place.name`. `earlier` is what
-// stood there when it was looked at.
-void renameOver(const Place& place, std::string_view from, const Entry& earlier);
+// Puts the file `from`, in the folder of `place`, in the place of `place.name`. `current` is what
+// stands there, as last looked at.
+void renameOver(const Place& place, std::string_view from, const Entry& current);
 
 // Removes `name` from the folder of `place`, ignoring a failure: it is left for a later run.
 void removeAt(const Place& place, std::string_view name);

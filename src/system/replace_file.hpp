@@ -19,7 +19,8 @@ namespace tessark {
 //   content), with a name no one can foresee, made exclusively and claimed for the run; it takes
 //   the earlier file's permissions and group, reaches the disk, and only then takes the earlier
 //   file's name, provided that every link and file on the way is still the one looked at (else
-//   FailureKind::changed, and nothing is touched). The folder is then synced; FailureKind::
+//   FailureKind::changed, and nothing is touched; a file that another run of the user's replaced
+//   meanwhile is looked at anew instead). The folder is then synced; FailureKind::
 //   notSynced when that fails, the new content being in place.
 // - Where a new file would break what the user set up (a device or pipe, a file with a second
 //   name, a file of another user, a group the user may not give, a folder where no file can be

@@ -15,6 +15,7 @@
 #include <string>
 #include <thread>
 
+#include "support/dialogue_texts.hpp"
 #include "support/folder_outcome.hpp"
 #include "support/run_program_process.hpp"
 #include "support/work_folder.hpp"
@@ -187,15 +188,8 @@ TEST(HostileEnvironment, WorkFilesThatAreOneFileStopTheRunBeforeAnythingChanges)
     const auto run = runTessark(folder.path(), typicalInput);
     EXPECT_EQ(run.exitStatus, 1);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, alias == 0
-                           ? "Tessark: \"files/Prefix.dat\" and \"files/Suffix.dat\" are one "
-                             "and the same file; each work file and \"The Item.txt\" must "
-                             "be a file of its own. Remove the link between them, then "
-                             "start Tessark again.\n"
-                           : "Tessark: \"files/Prefix.dat\" and \"The Item.txt\" are one "
-                             "and the same file; each work file and \"The Item.txt\" must "
-                             "be a file of its own. Remove the link between them, then "
-                             "start Tessark again.\n");
+    EXPECT_EQ(run.err, testing::texts::oneFileMessage(
+                           "files/Prefix.dat", alias == 0 ? "files/Suffix.dat" : "The Item.txt"));
     EXPECT_EQ(leftIn(folder.path(), ""), before);
   }
 }

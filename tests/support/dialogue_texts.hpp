@@ -104,4 +104,11 @@ inline constexpr std::string_view allLifeRows =
     "7. Colossus   +41-60 to Life\n"
     "Which Suffix: ";
 
+// What a run says when two of its files, named in this order, are one file.
+inline std::string oneFileMessage(std::string_view first, std::string_view second) {
+  return join({"Tessark: \"", first, "\" and \"", second,
+               "\" are one and the same file; each work file and \"The Item.txt\" must be a "
+               "file of its own. Remove the link between them, then start Tessark again.\n"});
+}
+
 }  // namespace tessark::testing::texts

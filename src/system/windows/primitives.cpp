@@ -220,10 +220,10 @@ bool keepOwnership(File&, const Entry&) {
   return true;
 }
 
-void renameOver(const Place& place, std::string_view from, const Entry& earlier) {
+void renameOver(const Place& place, std::string_view from, const Entry& current) {
   const std::wstring source = pathOf(place, from);
   const std::wstring target = pathOf(place, place.name);
-  const DWORD attributes = earlier.kind == EntryKind::regular ? earlier.permissions : 0;
+  const DWORD attributes = current.kind == EntryKind::regular ? current.permissions : 0;
   const bool readOnly = attributes & FILE_ATTRIBUTE_READONLY;
   // A read-only file refuses to be replaced; it is replaced all the same, as on POSIX, and its
   // successor is read-only in turn.
