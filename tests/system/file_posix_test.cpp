@@ -1,0 +1,71 @@
+// What File promises on POSIX: a write that fails part way counts what reached the file, and
+// content written in place is cut first; a pipe or device has no regular size.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <string>
+
+#include "support/work_folder.hpp"
+#include "system/file.hpp"
+#include "system/held_folder.hpp"
+#include "system/system_error.hpp"
+
+namespace tessark {
+namespace {
+
+using testing::readFile;
+using testing::WorkFolder;
+
+// Files of this process may grow to `size` bytes alone while it stands: a write past it fails
+// with EFBIG, after writing what fits.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t size) {
+    ::getrlimit(RLIMIT_FSIZE, &saved_);
+    handler_ = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit lowered{size, saved_.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &lowered);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, handler_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit saved_{};
+  void (*handler_)(int) = nullptr;
+};
+
+TEST(FilePosix, AWriteThatFailsPartWayCountsWhatReachedTheFileAndLeavesNoMix) {
+  const WorkFolder work;
+  testing::writeFile("files/list", std::string(300, 'E'));
+  const HeldFolder folder("files", HeldFolder::Lock::none);
+  File appended = folder.open("list", OpenMode::append);
+  File replaced = folder.open("list", OpenMode::rewrite);
+  {
+    const FileSizeLimit limit(310);
+    EXPECT_THROW(appended.write(std::string(20, 'A')), SystemError);
+    EXPECT_EQ(appended.written(), 10u);
+    EXPECT_THROW(replaced.replaceContent(std::string(400, 'N')), SystemError);
+  }
+  // A start of the new content, never its head followed by the earlier one's tail.
+  EXPECT_EQ(readFile("files/list"), std::string(310, 'N'));
+}
+
+TEST(FilePosix, APipeOrDeviceHasNoRegularSize) {
+  int ends[2];
+  ASSERT_EQ(::pipe(ends), 0);
+  const File reader(ends[0]);
+  const File writer(ends[1]);
+  const File device(::open("/dev/null", O_RDONLY));
+  EXPECT_FALSE(reader.regularSize());
+  EXPECT_FALSE(device.regularSize());
+}
+
+}  // namespace
+}  // namespace tessark

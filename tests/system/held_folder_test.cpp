@@ -1,0 +1,96 @@
+// What HeldFolder promises on every system: its lock keeps a second hold out, its files are
+// regular files opened without waiting, and the targets of names tell one file from two.
+#include "system/held_folder.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "support/work_folder.hpp"
+#include "system/replace_file.hpp"
+#include "system/system_error.hpp"
+
+namespace tessark {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::readFile;
+using testing::WorkFolder;
+using testing::writeFile;
+
+// The kind of the failure of `action`; other when it does not fail.
+template <typename Action>
+FailureKind failureOf(Action action) {
+  try {
+    action();
+  } catch (const SystemError& error) {
+    return error.kind();
+  }
+  ADD_FAILURE() << "no failure";
+  return FailureKind::other;
+}
+
+TEST(HeldFolder, ASecondExclusiveHoldIsRefusedUntilTheFirstEnds) {
+  const WorkFolder work;
+  {
+    const HeldFolder first("files", HeldFolder::Lock::exclusive);
+    EXPECT_EQ(failureOf([] { HeldFolder("files", HeldFolder::Lock::exclusive); }),
+              FailureKind::heldByAnotherRun);
+    EXPECT_NO_THROW(HeldFolder("files", HeldFolder::Lock::none));
+  }
+  EXPECT_NO_THROW(HeldFolder("files", HeldFolder::Lock::exclusive));
+}
+
+TEST(HeldFolder, AMissingFolderOrFileIsMissing) {
+  const WorkFolder work;
+  EXPECT_EQ(failureOf([] { HeldFolder("none", HeldFolder::Lock::exclusive); }),
+            FailureKind::missing);
+  const HeldFolder folder("files", HeldFolder::Lock::exclusive);
+  EXPECT_EQ(failureOf([&] { folder.open("none", OpenMode::read); }), FailureKind::missing);
+  EXPECT_EQ(readFile("files/none"), "<missing>");
+}
+
+TEST(HeldFolder, OpensRegularFilesAloneAndMakesMissingOnesForWriting) {
+  const WorkFolder work;
+  fs::create_directory("files/folder");
+  const HeldFolder folder("files", HeldFolder::Lock::exclusive);
+  for (const OpenMode mode : {OpenMode::read, OpenMode::rewrite, OpenMode::append}) {
+    EXPECT_EQ(failureOf([&] { folder.open("folder", mode); }), FailureKind::notRegularFile);
+  }
+  folder.open("made", OpenMode::append).write("one ");
+  folder.open("made", OpenMode::append).write("two");
+  File rewritten = folder.open("rewritten", OpenMode::rewrite);
+  rewritten.write("text");
+  rewritten.close();
+  EXPECT_EQ(readFile("files/made"), "one two");
+  EXPECT_EQ(readFile("files/rewritten"), "text");
+}
+
+TEST(HeldFolder, TargetsTellTwoNamesOfOneFileFromTwoFiles) {
+  const WorkFolder work;
+  writeFile("files/one", "1");
+  writeFile("files/two", "2");
+  fs::create_hard_link("files/one", "files/second name");
+  const HeldFolder folder("files", HeldFolder::Lock::none);
+  const auto one = folder.targetOf("one");
+  ASSERT_TRUE(one);
+  EXPECT_TRUE(one->sameAs(*folder.targetOf("second name")));
+  EXPECT_TRUE(one->sameAs(*targetOfPath("files/one")));
+  EXPECT_FALSE(one->sameAs(*folder.targetOf("two")));
+  // Missing files: the same name in the same folder, or not.
+  EXPECT_TRUE(folder.targetOf("none")->sameAs(*targetOfPath("files/none")));
+  EXPECT_FALSE(folder.targetOf("none")->sameAs(*folder.targetOf("other")));
+  EXPECT_FALSE(folder.targetOf("none")->sameAs(*one));
+}
+
+TEST(HeldFolder, IsFolderTellsAFolderFromAFileOrNothing) {
+  const WorkFolder work;
+  writeFile("file", "");
+  EXPECT_TRUE(isFolder("files"));
+  EXPECT_FALSE(isFolder("file"));
+  EXPECT_FALSE(isFolder("none"));
+}
+
+}  // namespace
+}  // namespace tessark

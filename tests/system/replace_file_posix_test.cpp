@@ -1,0 +1,479 @@
+// What replaceFile promises on POSIX: the syncs and their order, the run's own temporary file,
+// the mode and group kept, links, another user's files and links, and what a failure or a
+// change at each step leaves. Steps are failed or slowed from outside by strace.
+#include <fcntl.h>
+#include <grp.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "support/work_folder.hpp"
+#include "system/replace_file.hpp"
+#include "system/system_error.hpp"
+
+namespace tessark {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::readFile;
+using testing::WorkFolder;
+using testing::writeFile;
+
+constexpr std::string_view earlier = "the earlier report, longer than the new one\n";
+constexpr std::string_view fresh = "the new report\n";
+// Another user, and a group that the running user is not in.
+constexpr uid_t otherUser = 65534;
+constexpr gid_t otherGroup = 12345;
+
+struct stat statusOf(const fs::path& path) {
+  struct stat status {};
+  EXPECT_EQ(::lstat(path.c_str(), &status), 0) << path;
+  return status;
+}
+
+ino_t inodeOf(const fs::path& path) {
+  return statusOf(path).st_ino;
+}
+
+// The names in `folder`, sorted.
+std::set<std::string> namesIn(const fs::path& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    names.insert(entry.path().filename().string());
+  }
+  return names;
+}
+
+// What replaceFile(path, fresh) did: "ok", or the number of the failure's kind.
+std::string outcomeOf(std::string_view path) {
+  try {
+    replaceFile(path, fresh);
+    return "ok";
+  } catch (const SystemError& error) {
+    return std::to_string(static_cast<int>(error.kind()));
+  }
+}
+
+std::string kindText(FailureKind kind) {
+  return std::to_string(static_cast<int>(kind));
+}
+
+// Files of this process may grow to `size` bytes alone while it stands: a write past it fails
+// with EFBIG, after writing what fits.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t size) {
+    ::getrlimit(RLIMIT_FSIZE, &saved_);
+    handler_ = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit lowered{size, saved_.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &lowered);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, handler_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit saved_{};
+  void (*handler_)(int) = nullptr;
+};
+
+// The helper case below, run by the cases of this file as a process of its own: in the folder
+// that CONTRACT_FOLDER names, it writes its process number to CONTRACT_FOLDER/../pid, replaces
+// the file CONTRACT_TARGET with `fresh` CONTRACT_TIMES times, and writes the last outcome to
+// CONTRACT_FOLDER/../outcome.
+TEST(ReplaceFileChild, DISABLED_ReplacesTheTargetOfTheEnvironment) {
+  const fs::path folder = std::getenv("CONTRACT_FOLDER");
+  const std::string target = std::getenv("CONTRACT_TARGET");
+  const int times = std::atoi(std::getenv("CONTRACT_TIMES"));
+  writeFile(folder / "../pid", std::to_string(::getpid()));
+  fs::current_path(folder);
+  std::string outcome;
+  for (int time = 0; time < times; ++time) outcome = outcomeOf(target);
+  writeFile(folder / "../outcome", outcome);
+}
+
+bool haveStrace() {
+  return std::system("command -v strace >/dev/null 2>&1") == 0;
+}
+
+// The command that runs the helper case under strace with `options` in the current folder,
+// replacing `target` `times` times; its trace goes to ../trace.
+std::string helperCommand(const std::string& options, const std::string& target, int times = 1) {
+  const fs::path self = fs::read_symlink("/proc/self/exe");
+  return "CONTRACT_FOLDER='" + fs::current_path().string() + "' CONTRACT_TARGET='" + target +
+         "' CONTRACT_TIMES=" + std::to_string(times) + " strace -f -y -o ../trace " + options +
+         " '" + self.string() +
+         "' --gtest_filter=ReplaceFileChild.* --gtest_also_run_disabled_tests >/dev/null 2>&1";
+}
+
+// Runs the helper case to its end; returns its outcome.
+std::string runHelper(const std::string& options, const std::string& target, int times = 1) {
+  std::filesystem::remove("../outcome");
+  EXPECT_EQ(std::system(helperCommand(options, target, times).c_str()), 0);
+  return readFile("../outcome");
+}
+
+// Starts the helper case and returns its shell's process number.
+pid_t startHelper(const std::string& options, const std::string& target) {
+  fs::remove("../outcome");
+  fs::remove("../pid");
+  const std::string command = helperCommand(options, target);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  return child;
+}
+
+// Waits until a name that `known` does not hold appears in `folder`: the temporary file of a
+// run held back by strace. Empty after five seconds.
+std::string newNameIn(const fs::path& folder, const std::set<std::string>& known) {
+  for (int wait = 0; wait < 500; ++wait) {
+    for (const std::string& name : namesIn(folder)) {
+      if (!known.contains(name)) return name;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return {};
+}
+
+int waitFor(pid_t child) {
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return status;
+}
+
+// The lines of the trace that make a file in `folder`.
+std::vector<std::string> filesMadeIn(const fs::path& folder) {
+  std::vector<std::string> lines;
+  std::string inFolder(1, '<');
+  inFolder += fs::canonical(folder).string();
+  inFolder += '/';
+  std::istringstream trace(readFile("../trace"));
+  for (std::string line; std::getline(trace, line);) {
+    if (line.find("O_CREAT") != std::string::npos && line.find(inFolder) != std::string::npos) {
+      lines.push_back(line);
+    }
+  }
+  return lines;
+}
+
+// The work folder of the cases below, whose reports are in its folder "reports".
+struct Reports {
+  WorkFolder work{false};
+  fs::path folder = work.path() / "reports";
+  Reports() {
+    fs::create_directory(folder);
+    fs::current_path(folder);
+  }
+};
+
+TEST(ReplaceFilePosix, SyncsTheNewFileBeforeTheRenameAndTheFolderAfterIt) {
+  if (!haveStrace()) GTEST_SKIP() << "strace is needed to see the system calls";
+  const Reports reports;
+  writeFile("report", earlier);
+  ASSERT_EQ(runHelper("-e trace=fsync,fdatasync,rename,renameat,renameat2", "report"), "ok");
+  // fsync(4</path/reports/.temporary>) = 0, renameat(..., "report") = 0, fsync(3</path/reports>)
+  std::size_t fileSync = 0, rename = 0, folderSync = 0;
+  std::istringstream trace(readFile("../trace"));
+  const std::string folder = fs::canonical(reports.folder).string();
+  std::size_t at = 1;
+  for (std::string line; std::getline(trace, line); ++at) {
+    const bool sync = line.find("sync(") != std::string::npos;
+    if (sync && line.find("<" + folder + "/") != std::string::npos && rename == 0) fileSync = at;
+    if (line.find("rename") != std::string::npos && line.ends_with("= 0")) rename = at;
+    if (sync && line.find("<" + folder + ">") != std::string::npos && rename != 0) folderSync = at;
+  }
+  EXPECT_NE(rename, 0u) << readFile("../trace");
+  EXPECT_NE(fileSync, 0u) << "the new file is not synced before the rename\n"
+                          << readFile("../trace");
+  EXPECT_NE(folderSync, 0u) << "the folder is not synced after the rename\n"
+                            << readFile("../trace");
+  EXPECT_EQ(readFile("report"), fresh);
+}
+
+TEST(ReplaceFilePosix, MakesEachTemporaryFileExclusivelyUnderANameNoOneCanForesee) {
+  if (!haveStrace()) GTEST_SKIP() << "strace is needed to see the system calls";
+  const Reports reports;
+  // Two runs of two replaces each: four names, none alike, none followed, each made anew.
+  std::vector<std::string> made;
+  for (int run = 0; run < 2; ++run) {
+    ASSERT_EQ(runHelper("-e trace=openat,open,creat", "report", 2), "ok");
+    for (const std::string& line : filesMadeIn(".")) {
+      EXPECT_NE(line.find("O_EXCL"), std::string::npos) << line;
+      EXPECT_NE(line.find("O_NOFOLLOW"), std::string::npos) << line;
+      const std::size_t start = line.find('"') + 1;
+      made.push_back(line.substr(start, line.find('"', start) - start));
+    }
+  }
+  ASSERT_EQ(made.size(), 4u) << readFile("../trace");
+  EXPECT_EQ(std::set<std::string>(made.begin(), made.end()).size(), 4u)
+      << made[0] << " " << made[1] << " " << made[2] << " " << made[3];
+  EXPECT_EQ(namesIn("."), std::set<std::string>{"report"});
+}
+
+TEST(ReplaceFilePosix, AFailureAtEachStepLeavesTheEarlierFileAndNoTemporary) {
+  if (!haveStrace()) GTEST_SKIP() << "strace is needed to fail a system call";
+  const Reports reports;
+  const bool root = ::geteuid() == 0;
+  for (const char* fault : {"-e inject=fchmod:error=EIO", "-e inject=fsync:error=EIO:when=1",
+                            "-e inject=rename,renameat,renameat2:error=EIO",
+                            // Only root has a group to give that the new file lacks.
+                            root ? "-e inject=fchown:error=EIO" : nullptr}) {
+    if (fault == nullptr) continue;
+    writeFile("report", earlier);
+    if (root) {
+      ASSERT_EQ(::chown("report", 0, otherGroup), 0);
+    }
+    EXPECT_EQ(runHelper(fault, "report"), kindText(FailureKind::other)) << fault;
+    EXPECT_EQ(readFile("report"), earlier) << fault;
+    EXPECT_EQ(namesIn("."), std::set<std::string>{"report"}) << fault;
+  }
+  // A write that fails part way (past the limit on file sizes).
+  writeFile("report", earlier);
+  std::string outcome;
+  {
+    const FileSizeLimit limit(8);
+    outcome = outcomeOf("report");
+  }
+  EXPECT_EQ(outcome, kindText(FailureKind::other));
+  EXPECT_EQ(readFile("report"), earlier);
+  EXPECT_EQ(namesIn("."), std::set<std::string>{"report"});
+}
+
+TEST(ReplaceFilePosix, AFolderThatCannotBeSyncedIsNotSyncedWithTheNewContentInPlace) {
+  if (!haveStrace()) GTEST_SKIP() << "strace is needed to fail a system call";
+  const Reports reports;
+  writeFile("report", earlier);
+  EXPECT_EQ(runHelper("-e inject=fsync:error=EIO:when=2", "report"),
+            kindText(FailureKind::notSynced));
+  EXPECT_EQ(readFile("report"), fresh);
+  EXPECT_EQ(namesIn("."), std::set<std::string>{"report"});
+}
+
+TEST(ReplaceFilePosix, AChangeBetweenTheLookAndTheRenameTouchesNothing) {
+  if (!haveStrace()) GTEST_SKIP() << "strace is needed to hold a run back";
+  const Reports reports;
+  fs::create_directory("a");
+  fs::create_directory("b");
+  writeFile("a/report", earlier);
+  writeFile("b/report", "b's own\n");
+  fs::create_symlink("a", "via");
+  // The run is held at its first sync while the link on the way is turned to another folder.
+  const pid_t child = startHelper("-e inject=fsync:delay_enter=1000000:when=1", "via/report");
+  ASSERT_FALSE(newNameIn("a", {"report"}).empty());
+  fs::remove("via");
+  fs::create_symlink("b", "via");
+  waitFor(child);
+  EXPECT_EQ(readFile("../outcome"), kindText(FailureKind::changed));
+  EXPECT_EQ(readFile("a/report"), earlier);
+  EXPECT_EQ(readFile("b/report"), "b's own\n");
+  EXPECT_EQ(namesIn("a"), std::set<std::string>{"report"});
+}
+
+TEST(ReplaceFilePosix, TemporariesOfKilledRunsAreRemovedButNotThoseOfALiveRun) {
+  if (!haveStrace()) GTEST_SKIP() << "strace is needed to hold a run back";
+  const Reports reports;
+  const std::string hold = "-e inject=fsync:delay_enter=3000000:when=1";
+  // A run killed while its temporary file stands.
+  const pid_t killed = startHelper(hold, "killed");
+  const std::string abandoned = newNameIn(".", {});
+  ASSERT_FALSE(abandoned.empty());
+  for (int wait = 0; wait < 100 && !fs::exists("../pid"); ++wait) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  ::kill(std::stoi(readFile("../pid")), SIGKILL);
+  waitFor(killed);
+  // A run held while its temporary file stands, and a third run beside both.
+  const pid_t live = startHelper(hold, "live");
+  const std::string held = newNameIn(".", {abandoned});
+  ASSERT_FALSE(held.empty());
+  EXPECT_EQ(outcomeOf("third"), "ok");
+  EXPECT_FALSE(fs::exists(abandoned));
+  EXPECT_TRUE(fs::exists(held));
+  waitFor(live);
+  EXPECT_EQ(readFile("../outcome"), "ok");
+  EXPECT_EQ(namesIn("."), (std::set<std::string>{"live", "third"}));
+}
+
+TEST(ReplaceFilePosix, KeepsTheModeAndGroupWhateverTheUmask) {
+  const Reports reports;
+  const mode_t savedMask = ::umask(022);
+  const gid_t group = ::geteuid() == 0 ? otherGroup : ::getegid();
+  for (const mode_t mode : {0664, 0666, 0600, 02664, 0444}) {
+    writeFile("report", earlier);
+    ASSERT_EQ(::chown("report", static_cast<uid_t>(-1), group), 0);
+    ASSERT_EQ(::chmod("report", mode), 0);
+    const ino_t before = inodeOf("report");
+    EXPECT_EQ(outcomeOf("report"), "ok");
+    const struct stat status = statusOf("report");
+    EXPECT_EQ(status.st_mode & 07777, mode) << std::oct << mode;
+    EXPECT_EQ(status.st_gid, group) << std::oct << mode;
+    EXPECT_NE(status.st_ino, before) << "written in place";
+  }
+  // None before: what the umask leaves of 0666.
+  EXPECT_EQ(outcomeOf("new"), "ok");
+  EXPECT_EQ(statusOf("new").st_mode & 07777, 0644u);
+  ::umask(savedMask);
+}
+
+TEST(ReplaceFilePosix, ALinkStaysAndItsTargetIsReplacedOrMade) {
+  const Reports reports;
+  fs::create_directory("elsewhere");
+  writeFile("elsewhere/kept", earlier);
+  fs::create_symlink("elsewhere/kept", "report");
+  fs::create_symlink("elsewhere/none", "dangling");
+  EXPECT_EQ(outcomeOf("report"), "ok");
+  EXPECT_EQ(outcomeOf("dangling"), "ok");
+  EXPECT_EQ(fs::read_symlink("report"), "elsewhere/kept");
+  EXPECT_EQ(fs::read_symlink("dangling"), "elsewhere/none");
+  EXPECT_EQ(readFile("elsewhere/kept"), fresh);
+  EXPECT_EQ(readFile("elsewhere/none"), fresh);
+  EXPECT_EQ(namesIn("elsewhere"), (std::set<std::string>{"kept", "none"}));
+}
+
+TEST(ReplaceFilePosix, AFileWithASecondNameIsCutFirstThenWrittenInPlace) {
+  const Reports reports;
+  const std::string longer(300, 'E');
+  const std::string longNew(200, 'N');
+  writeFile("report", longer);
+  fs::create_hard_link("report", "second");
+  std::string outcome;
+  try {
+    const FileSizeLimit limit(100);
+    replaceFile("report", longNew);
+  } catch (const SystemError& error) {
+    outcome = kindText(error.kind());
+  }
+  EXPECT_EQ(outcome, kindText(FailureKind::other));
+  // A start of the new content, never its head followed by the earlier one's tail.
+  EXPECT_EQ(readFile("second"), longNew.substr(0, 100));
+  EXPECT_EQ(inodeOf("report"), inodeOf("second"));
+  EXPECT_EQ(namesIn("."), (std::set<std::string>{"report", "second"}));
+}
+
+TEST(ReplaceFilePosix, APipeOrDeviceIsWrittenInPlaceAndAPipeWithoutReaderRefused) {
+  const Reports reports;
+  ASSERT_EQ(::mkfifo("pipe", 0600), 0);
+  EXPECT_EQ(outcomeOf("pipe"), kindText(FailureKind::noReader));
+  fs::create_symlink("/dev/null", "device");
+  EXPECT_EQ(outcomeOf("device"), "ok");
+  EXPECT_TRUE(fs::is_symlink("device"));
+  EXPECT_EQ(namesIn("."), (std::set<std::string>{"device", "pipe"}));
+}
+
+TEST(ReplaceFilePosix, WhereStandardOutputGoesTheContentIsWrittenToTheStream) {
+  const Reports reports;
+  writeFile("log", "");
+  const int log = ::open("log", O_WRONLY | O_APPEND);
+  ASSERT_GE(log, 0);
+  std::fflush(stdout);
+  const int saved = ::dup(STDOUT_FILENO);
+  ::dup2(log, STDOUT_FILENO);
+  const ssize_t put = ::write(STDOUT_FILENO, "dialogue\n", 9);
+  fs::create_symlink("log", "report");
+  const ino_t before = inodeOf("log");
+  const std::string outcome = outcomeOf("report");
+  ::dup2(saved, STDOUT_FILENO);
+  ::close(saved);
+  ::close(log);
+  EXPECT_EQ(put, 9);
+  EXPECT_EQ(outcome, "ok");
+  EXPECT_EQ(readFile("log"), "dialogue\n" + std::string(fresh));
+  EXPECT_EQ(inodeOf("log"), before);
+  EXPECT_TRUE(fs::is_symlink("report"));
+}
+
+TEST(ReplaceFilePosix, ALinkOfAnotherUserInAStickyFolderIsNotFollowed) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root, to plant a link as another user";
+  const Reports reports;
+  fs::create_directory("shared");
+  ASSERT_EQ(::chmod("shared", 01777), 0);
+  writeFile("victim", earlier);
+  fs::create_symlink("../victim", "shared/report");
+  ASSERT_EQ(::lchown("shared/report", otherUser, otherUser), 0);
+  EXPECT_EQ(outcomeOf("shared/report"), kindText(FailureKind::untrustedLink));
+  EXPECT_EQ(readFile("victim"), earlier);
+  EXPECT_TRUE(fs::is_symlink("shared/report"));
+  EXPECT_EQ(namesIn("shared"), std::set<std::string>{"report"});
+  // Planted under a name that an earlier version took for its temporary file.
+  fs::create_symlink("../victim", "report.tessark-new");
+  EXPECT_EQ(outcomeOf("report"), "ok");
+  EXPECT_EQ(readFile("victim"), earlier);
+  EXPECT_TRUE(fs::is_symlink("report.tessark-new"));
+}
+
+// Runs `check` as another user in a child process; its exit status.
+template <typename Check>
+int asOtherUser(Check check) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    if (::setgroups(0, nullptr) != 0 || ::setresgid(otherUser, otherUser, otherUser) != 0 ||
+        ::setresuid(otherUser, otherUser, otherUser) != 0) {
+      ::_exit(99);
+    }
+    ::_exit(check());
+  }
+  const int status = waitFor(child);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(ReplaceFilePosix, WhereANewFileWouldLoseItsOwnerOrGroupOrHasNoRoomItIsWrittenInPlace) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root, to act as other users";
+  const Reports reports;
+  fs::permissions(reports.work.path(), fs::perms(0755));
+  fs::permissions(reports.folder, fs::perms(0755));
+  // Another user's file, for this user.
+  writeFile("theirs", earlier);
+  ASSERT_EQ(::chown("theirs", otherUser, otherUser), 0);
+  const ino_t theirs = inodeOf("theirs");
+  EXPECT_EQ(outcomeOf("theirs"), "ok");
+  EXPECT_EQ(inodeOf("theirs"), theirs);
+  EXPECT_EQ(statusOf("theirs").st_uid, otherUser);
+  EXPECT_EQ(readFile("theirs"), fresh);
+  // For the other user: its file in a folder where it may make no file, and its file of a group
+  // that it may not give.
+  writeFile("no-room", earlier);
+  ASSERT_EQ(::chown("no-room", otherUser, otherUser), 0);
+  fs::create_directory("own");
+  ASSERT_EQ(::chown("own", otherUser, otherUser), 0);
+  writeFile("own/grouped", earlier);
+  ASSERT_EQ(::chown("own/grouped", otherUser, otherGroup), 0);
+  ASSERT_EQ(::chmod("own/grouped", 0640), 0);
+  const ino_t noRoom = inodeOf("no-room"), grouped = inodeOf("own/grouped");
+  EXPECT_EQ(asOtherUser([] {
+              return outcomeOf("no-room") == "ok" && outcomeOf("own/grouped") == "ok" &&
+                             outcomeOf("absent") == kindText(FailureKind::notPermitted)
+                         ? 0
+                         : 1;
+            }),
+            0);
+  EXPECT_EQ(inodeOf("no-room"), noRoom);
+  EXPECT_EQ(readFile("no-room"), fresh);
+  EXPECT_EQ(inodeOf("own/grouped"), grouped);
+  EXPECT_EQ(statusOf("own/grouped").st_gid, otherGroup);
+  EXPECT_EQ(readFile("own/grouped"), fresh);
+  EXPECT_EQ(namesIn("own"), std::set<std::string>{"grouped"});
+  EXPECT_EQ(namesIn("."), (std::set<std::string>{"no-room", "own", "theirs"}));
+}
+
+}  // namespace
+}  // namespace tessark

@@ -1,0 +1,94 @@
+// What replaceFile promises on every system: a file replaced whole or made, a second name written
+// in place, a folder refused, and the temporary files of killed runs removed, nothing else.
+#include "system/replace_file.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <string>
+
+#include "support/work_folder.hpp"
+#include "system/held_folder.hpp"
+#include "system/system_error.hpp"
+
+namespace tessark {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::readFile;
+using testing::WorkFolder;
+using testing::writeFile;
+
+constexpr std::string_view earlier = "the earlier report, longer than the new one\n";
+constexpr std::string_view fresh = "the new report\n";
+
+std::set<std::string> namesIn(const fs::path& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    names.insert(entry.path().filename().string());
+  }
+  return names;
+}
+
+FileIdentity identityOf(const char* name) {
+  return HeldFolder(".", HeldFolder::Lock::none).open(name, OpenMode::read).identity();
+}
+
+// The kind of the failure of replaceFile(path, fresh).
+FailureKind failureOf(std::string_view path) {
+  try {
+    replaceFile(path, fresh);
+  } catch (const SystemError& error) {
+    return error.kind();
+  }
+  ADD_FAILURE() << "no failure";
+  return FailureKind::other;
+}
+
+TEST(ReplaceFile, ReplacesAFileWholeOrMakesItAndLeavesNothingElse) {
+  const WorkFolder work(false);
+  writeFile("report", earlier);
+  const FileIdentity before = identityOf("report");
+  replaceFile("report", fresh);
+  replaceFile("made", fresh);
+  EXPECT_EQ(readFile("report"), fresh);
+  EXPECT_EQ(readFile("made"), fresh);
+  EXPECT_NE(identityOf("report"), before);
+  EXPECT_EQ(namesIn("."), (std::set<std::string>{"made", "report"}));
+}
+
+TEST(ReplaceFile, AFileWithASecondNameIsWrittenInPlace) {
+  const WorkFolder work(false);
+  fs::create_directory("elsewhere");
+  writeFile("report", earlier);
+  fs::create_hard_link("report", "elsewhere/second");
+  replaceFile("report", fresh);
+  EXPECT_EQ(readFile("elsewhere/second"), fresh);
+  EXPECT_EQ(identityOf("report"), identityOf("elsewhere/second"));
+  EXPECT_EQ(namesIn("."), (std::set<std::string>{"elsewhere", "report"}));
+}
+
+TEST(ReplaceFile, AFolderOrAMissingFolderOnTheWayIsRefusedAndNothingMade) {
+  const WorkFolder work(false);
+  fs::create_directory("folder");
+  EXPECT_EQ(failureOf("folder"), FailureKind::isFolder);
+  EXPECT_EQ(failureOf("none/report"), FailureKind::missing);
+  EXPECT_EQ(namesIn("."), std::set<std::string>{"folder"});
+  EXPECT_TRUE(fs::is_empty("folder"));
+}
+
+TEST(ReplaceFile, TemporaryFilesOfKilledRunsAreRemovedAndNothingElse) {
+  const WorkFolder work(false);
+  // What a run of an earlier version left, and a folder under the name it used.
+  writeFile("report.tessark-new", "left by a killed run");
+  fs::create_directory("other.tessark-new");
+  writeFile("other", earlier);
+  replaceFile("report", fresh);
+  replaceFile("other", fresh);
+  EXPECT_EQ(readFile("other"), fresh);
+  EXPECT_EQ(namesIn("."), (std::set<std::string>{"other", "other.tessark-new", "report"}));
+}
+
+}  // namespace
+}  // namespace tessark
