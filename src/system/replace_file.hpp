@@ -29,8 +29,10 @@ namespace tessark {
 // - A link that another user could have planted is never followed (FailureKind::untrustedLink).
 // - Temporary files that killed runs left in that folder are removed, but none that a live run
 //   holds.
-// On Windows, ownership is not the owner's and group's: a file is written in place for its second
-// name alone, and its attributes are kept; a folder cannot be synced there, and is not.
+// Windows: no owner or group decides anything; a second name alone means in place.
+// Windows: the attributes, read-only among them, are kept instead of the mode and group.
+// Windows: no folder is synced; MoveFileExW writes the rename through instead.
+// Windows: links are followed as the system follows them; no folder there is sticky.
 void replaceFile(std::string_view path, std::string_view content);
 
 // Where `path` leads from the working folder, links followed; nothing when that cannot be told.
