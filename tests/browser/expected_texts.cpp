@@ -30,6 +30,6 @@ int main() {
   std::cout << "{\"typicalInput\": " << quoted(typicalInput)
             << ",\n \"typicalDialogue\": " << quoted(typicalDialogue)
             << ",\n \"closingMessage\": " << quoted(closingMessage)
-            << ",\n \"typicalReport\": " << quoted(typicalReport) << ",\n \"firstQuestion\": "
-            << quoted(join({banner, classificationMenu})) << "}\n";
+            << ",\n \"typicalReport\": " << quoted(typicalReport)
+            << ",\n \"firstQuestion\": " << quoted(join({banner, classificationMenu})) << "}\n";
 }
