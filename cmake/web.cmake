@@ -9,6 +9,8 @@
 # it, since an Asyncify'd main started by Emscripten loses its return value.
 set(web_engine_options
     -sASYNCIFY
+    # Room for the frames of the deepest wait for an answer, with plenty to spare.
+    -sASYNCIFY_STACK_SIZE=65536
     -sMODULARIZE=1
     -sEXPORT_NAME=createTessark
     -sINVOKE_RUN=0

@@ -17,6 +17,10 @@
   const report = document.getElementById("report");
   const download = document.getElementById("download");
   const storageNote = document.getElementById("storage-note");
+  const storedNote = storageNote.textContent;
+  const memoryNote = "The folder that the closing message names is this page's memory: this " +
+    "browser keeps no storage for the page, so nothing is kept after it closes; the link above " +
+    "saves a copy of the report.";
 
   // Answers typed and not yet read, as bytes, and the read waiting for the next one.
   let pending = new Uint8Array(0);
@@ -66,7 +70,10 @@
 
   form.addEventListener("submit", (event) => {
     event.preventDefault();
-    if (!running) return;
+    if (!running) {
+      answer.value = "";  // no run to answer
+      return;
+    }
     const typed = encoder.encode(answer.value + "\n");
     answer.value = "";
     const joined = new Uint8Array(pending.length + typed.length);
@@ -149,7 +156,7 @@
     });
     const { FS } = engine;
     const stored = await mountWorkingFolder(FS);
-    storageNote.hidden = !stored;
+    storageNote.textContent = stored ? storedNote : memoryNote;
     const earlier = readReport(FS);
     if (earlier) showReport(earlier);
     const status = await runMain(engine);
@@ -181,7 +188,6 @@
     message.textContent = "";
     message.hidden = true;
     newItem.hidden = true;
-    answer.disabled = false;
     answer.focus();
     try {
       await withFolderLock(run);
@@ -189,10 +195,10 @@
       message.textContent = `Tessark could not run in this page: ${error}`;
       message.hidden = false;
     }
+    // The focus stays on the answer field, where a stray Enter starts nothing; "New item" is the
+    // next stop of the Tab key.
     running = false;
-    answer.disabled = true;
     newItem.hidden = false;
-    newItem.focus();
   }
 
   newItem.addEventListener("click", () => {

@@ -31,5 +31,6 @@ int main() {
             << ",\n \"typicalDialogue\": " << quoted(typicalDialogue)
             << ",\n \"closingMessage\": " << quoted(closingMessage)
             << ",\n \"typicalReport\": " << quoted(typicalReport)
+            << ",\n \"typicalModifierList\": " << quoted(typicalModifierList)
             << ",\n \"firstQuestion\": " << quoted(join({banner, classificationMenu})) << "}\n";
 }

@@ -103,10 +103,7 @@ async function waitForOutputEnding(page, text) {
 // Types each answer of `input` ("1\n1\n...") after the prompt it answers appears, with Enter.
 async function typeAnswers(page, input) {
   for (const line of input.split("\n").slice(0, -1)) {
-    await page.waitForFunction(() => {
-      const box = document.querySelector("#answer");
-      return !box.disabled && document.activeElement === box;
-    });
+    await page.waitForFunction(() => document.activeElement === document.querySelector("#answer"));
     await answerBox(page).type(line);
     await answerBox(page).press("Enter");
   }

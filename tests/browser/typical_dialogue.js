@@ -27,6 +27,10 @@ browserTest(async (context, server) => {
                              "What category of prefixes: ", "Which Prefix: ",
                              "Which Category of Suffixes: ", "Which Suffix: "]);
   assert.equal(await page.getByRole("alert").count(), 0);
+  // The focus stayed on the answer field, where Enter starts nothing.
+  assert.ok(await answerBox(page).evaluate((box) => box === document.activeElement));
+  await answerBox(page).press("Enter");
+  assert.equal((await readLog(page)).out, expected.typicalDialogue + expected.closingMessage);
 
   const report = page.getByRole("region", { name: "The Item.txt" });
   assert.equal(await report.textContent(), expected.typicalReport);
@@ -38,8 +42,12 @@ browserTest(async (context, server) => {
   assert.equal(fs.readFileSync(await download.path(), "latin1"), expected.typicalReport);
   await screenshot(page, "finished-run.png");
 
-  // A new run starts on the same page, with the focus back on the answer field.
-  await newItem.press("Enter");
+  // From the answer field, the keyboard reaches "New item" with Tab; a new run starts on the same
+  // page, with the focus back on the answer field.
+  await answerBox(page).focus();
+  await page.keyboard.press("Tab");
+  assert.ok(await newItem.evaluate((button) => button === document.activeElement));
+  await page.keyboard.press("Enter");
   await waitForOutputEnding(page, expected.firstQuestion);
   assert.equal((await readLog(page)).out, expected.firstQuestion);
   assert.ok(await answerBox(page).evaluate((box) => box === document.activeElement));

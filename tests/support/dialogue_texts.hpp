@@ -150,4 +150,9 @@ inline constexpr std::string_view typicalReport =
     "+1 to Minimum Damage\n\n\n------------------\nLowest Possible Results: \nDamage: 3 - 8\n"
     "110% Enhanced Damage\n\n+1 to Minimum Damage\n\n";
 
+// "files/Modlist.dat" after the typical run: the description records of Jagged and Worth.
+inline constexpr std::string_view typicalModifierList =
+    "Prefix: Jagged\nLeast: 110% Enhanced Damage\nBest: 120% Enhanced Damage\n"
+    "Suffix: Worth\nLeast: +1 to Minimum Damage\nBest: +1 to Minimum Damage\n";
+
 }  // namespace tessark::testing::texts
