@@ -163,6 +163,9 @@
     // Only the run that holds the folder writes it back, in one transaction: a tab closed before
     // this point leaves the stored folder as it was.
     if (heldHere && stored) await syncFolder(FS, false);
+    // Each run has an engine of its own; the connection to the storage goes with this one.
+    const database = FS.filesystems.IDBFS.dbs[folder];
+    if (database) database.close();
     if (status === 0) {
       const written = readReport(FS);
       if (written) showReport(written);

@@ -12,9 +12,11 @@ const createTessark = require(path.join(site, "tessark.js"));
 function mountWorkingFolder(engine) {
   const { FS } = engine;
   const folder = process.cwd();
-  FS.mkdirTree(folder);
-  FS.mount(FS.filesystems.NODEFS, { root: folder }, folder);
-  FS.chdir(folder);
+  // Emscripten's own root cannot be mounted over: the machine's goes beneath it.
+  const at = folder === "/" ? "/host" : folder;
+  FS.mkdirTree(at);
+  FS.mount(FS.filesystems.NODEFS, { root: folder }, at);
+  FS.chdir(at);
 }
 
 async function main() {

@@ -5,8 +5,7 @@
 
 #include <emscripten.h>
 
-#include <cerrno>
-#include <cstdint>
+#include <cstddef>
 
 #include "system/posix/posix_io.hpp"
 

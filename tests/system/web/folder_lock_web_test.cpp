@@ -1,3 +1,5 @@
+// The folder lock of the browser build: one hold of a folder at a time within the process, and
+// none while the page says that a run in another tab holds it.
 #include <emscripten.h>
 #include <gtest/gtest.h>
 

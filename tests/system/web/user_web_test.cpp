@@ -1,3 +1,5 @@
+// The user of the browser build under node: the working folder's files of the user's own are
+// replaced as on POSIX, not taken for another user's.
 #include <gtest/gtest.h>
 
 #include "support/work_folder.hpp"
