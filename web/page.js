@@ -190,7 +190,7 @@
     log.textContent = "";
     message.textContent = "";
     message.hidden = true;
-    newItem.hidden = true;
+    newItem.disabled = true;
     answer.focus();
     try {
       await withFolderLock(run);
@@ -201,7 +201,7 @@
     // The focus stays on the answer field, where a stray Enter starts nothing; "New item" is the
     // next stop of the Tab key.
     running = false;
-    newItem.hidden = false;
+    newItem.disabled = false;
   }
 
   newItem.addEventListener("click", () => {

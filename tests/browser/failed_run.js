@@ -2,8 +2,8 @@
 // working folder behind the page's back): its standard error is shown as an alert, the log holds
 // the dialogue without the closing message, and the earlier report stays.
 "use strict";
-const { assert, expected, browserTest, readLog, waitForOutputEnding, typeAnswers, screenshot } =
-  require("./support.js");
+const { assert, expected, browserTest, readLog, waitForOutputEnding, waitForRunEnd, typeAnswers,
+        screenshot } = require("./support.js");
 
 // Puts a folder at `path` into the page's stored working folder, as the browser's storage keeps
 // it for Emscripten's IDBFS: one database per mounted folder, one entry per path.
@@ -26,7 +26,7 @@ browserTest(async (context, server) => {
   await page.goto(server.url);
   await typeAnswers(page, expected.typicalInput);
   const newItem = page.getByRole("button", { name: "New item" });
-  await newItem.waitFor();
+  await waitForRunEnd(page);
 
   await storeFolder(page, "/tessark/files/Prefix.dat");
   await newItem.click();
@@ -34,7 +34,7 @@ browserTest(async (context, server) => {
   await typeAnswers(page, expected.typicalInput);
   const alert = page.getByRole("alert");
   await alert.waitFor();
-  await newItem.waitFor();
+  await waitForRunEnd(page);
   assert.match(await alert.textContent(), /^Tessark: cannot .*"files\/Prefix\.dat".*\n$/);
   assert.equal((await readLog(page)).out, expected.typicalDialogue);
   assert.equal(await page.getByRole("region", { name: "The Item.txt" }).textContent(),

@@ -1,13 +1,14 @@
 // The working folder outlives the page: after a reload the earlier report is shown at once, as it
 // was, until a run replaces it; a run cut short by leaving the page changes none of it.
 "use strict";
-const { assert, expected, browserTest, waitForOutputEnding, typeAnswers } = require("./support.js");
+const { assert, expected, browserTest, waitForOutputEnding, waitForRunEnd, typeAnswers } =
+  require("./support.js");
 
 browserTest(async (context, server) => {
   const page = await context.newPage();
   await page.goto(server.url);
   await typeAnswers(page, expected.typicalInput);
-  await page.getByRole("button", { name: "New item" }).waitFor();
+  await waitForRunEnd(page);
 
   await page.reload();
   await waitForOutputEnding(page, expected.firstQuestion);

@@ -1,7 +1,7 @@
 // One run per working folder across tabs: while the first tab's run waits for an answer, a second
 // tab's run is refused with the program's own message and changes nothing; the first run goes on.
 "use strict";
-const { assert, expected, browserTest, readLog, waitForOutputEnding, typeAnswers } =
+const { assert, expected, browserTest, readLog, waitForOutputEnding, waitForRunEnd, typeAnswers } =
   require("./support.js");
 
 browserTest(async (context, server) => {
@@ -16,11 +16,11 @@ browserTest(async (context, server) => {
   // Refused before the banner, as a second run of the program is.
   assert.equal((await readLog(second)).out, "");
   assert.match(await alert.textContent(), /^Tessark: another Tessark run is using the folder "files" here/);
-  await second.getByRole("button", { name: "New item" }).waitFor();
+  await waitForRunEnd(second);
 
   await first.bringToFront();
   await typeAnswers(first, expected.typicalInput);
-  await first.getByRole("button", { name: "New item" }).waitFor();
+  await waitForRunEnd(first);
   assert.equal((await readLog(first)).out, expected.typicalDialogue + expected.closingMessage);
   assert.equal(await first.getByRole("region", { name: "The Item.txt" }).textContent(),
                expected.typicalReport);

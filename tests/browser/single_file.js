@@ -3,7 +3,8 @@
 "use strict";
 const path = require("node:path");
 const { pathToFileURL } = require("node:url");
-const { assert, build, expected, browserTest, readLog, typeAnswers } = require("./support.js");
+const { assert, build, expected, browserTest, readLog, waitForRunEnd, typeAnswers } =
+  require("./support.js");
 
 browserTest(async (context) => {
   const page = await context.newPage();
@@ -11,7 +12,7 @@ browserTest(async (context) => {
   page.on("pageerror", (error) => errors.push(error));
   await page.goto(pathToFileURL(path.join(build, "tessark.html")).href);
   await typeAnswers(page, expected.typicalInput);
-  await page.getByRole("button", { name: "New item" }).waitFor();
+  await waitForRunEnd(page);
   assert.equal((await readLog(page)).out, expected.typicalDialogue + expected.closingMessage);
   assert.equal(await page.getByRole("region", { name: "The Item.txt" }).textContent(),
                expected.typicalReport);

@@ -109,10 +109,15 @@ async function typeAnswers(page, input) {
   }
 }
 
+// Waits until the run has ended: "New item" can be pressed.
+async function waitForRunEnd(page) {
+  await page.waitForFunction(() => !document.querySelector("#new-item").disabled);
+}
+
 async function screenshot(page, name) {
   fs.mkdirSync(screenshots, { recursive: true });
   await page.screenshot({ path: path.join(screenshots, name), fullPage: true });
 }
 
 module.exports = { assert, build, expected, browserTest, serveSite, startBrowser, readLog,
-                   waitForOutputEnding, typeAnswers, answerBox, screenshot };
+                   waitForOutputEnding, waitForRunEnd, typeAnswers, answerBox, screenshot };

@@ -2,8 +2,8 @@
 // answer after its prompt, and the report shown and downloaded is "The Item.txt", byte for byte.
 "use strict";
 const fs = require("node:fs");
-const { assert, expected, browserTest, readLog, waitForOutputEnding, typeAnswers, answerBox,
-        screenshot } = require("./support.js");
+const { assert, expected, browserTest, readLog, waitForOutputEnding, waitForRunEnd, typeAnswers,
+        answerBox, screenshot } = require("./support.js");
 
 browserTest(async (context, server) => {
   const page = await context.newPage();
@@ -11,11 +11,12 @@ browserTest(async (context, server) => {
   await waitForOutputEnding(page, expected.firstQuestion);
   assert.equal((await readLog(page)).out, expected.firstQuestion);
   assert.ok(await answerBox(page).evaluate((box) => box === document.activeElement));
+  const newItem = page.getByRole("button", { name: "New item" });
+  assert.ok(await newItem.isDisabled());
   await screenshot(page, "first-question.png");
 
   await typeAnswers(page, expected.typicalInput);
-  const newItem = page.getByRole("button", { name: "New item" });
-  await newItem.waitFor();
+  await waitForRunEnd(page);
   const { out, answers } = await readLog(page);
   assert.equal(out, expected.typicalDialogue + expected.closingMessage);
   assert.deepEqual(answers, expected.typicalInput.split(/(?<=\n)/));
