@@ -25,6 +25,7 @@
   // Answers typed and not yet read, as bytes, and the read waiting for the next one.
   let pending = new Uint8Array(0);
   let waitingRead = null;
+  let inputEnded = false;  // Ctrl+D in the empty answer field, as at a terminal
   let running = false;
 
   const encoder = new TextEncoder();
@@ -57,21 +58,29 @@
     const length = Math.min(end < 0 ? pending.length : end + 1, size);
     const line = pending.slice(0, length);
     pending = pending.slice(length);
-    showAnswer(new TextDecoder().decode(line));
+    if (line.length > 0) showAnswer(new TextDecoder().decode(line));
     return line;
   }
 
   function readInput(size) {
-    if (pending.length > 0) return Promise.resolve(takeLine(size));
+    if (pending.length > 0 || inputEnded) return Promise.resolve(takeLine(size));
     return new Promise((resolve) => {
       waitingRead = () => resolve(takeLine(size));
     });
   }
 
+  function wakeRead() {
+    if (waitingRead) {
+      const wake = waitingRead;
+      waitingRead = null;
+      wake();
+    }
+  }
+
   form.addEventListener("submit", (event) => {
     event.preventDefault();
-    if (!running) {
-      answer.value = "";  // no run to answer
+    if (!running || inputEnded) {
+      answer.value = "";  // nothing to answer
       return;
     }
     const typed = encoder.encode(answer.value + "\n");
@@ -80,10 +89,14 @@
     joined.set(pending);
     joined.set(typed, pending.length);
     pending = joined;
-    if (waitingRead) {
-      const wake = waitingRead;
-      waitingRead = null;
-      wake();
+    wakeRead();
+  });
+
+  answer.addEventListener("keydown", (event) => {
+    if (event.ctrlKey && event.key === "d" && answer.value === "" && running) {
+      event.preventDefault();
+      inputEnded = true;
+      wakeRead();
     }
   });
 
@@ -187,6 +200,7 @@
     running = true;
     pending = new Uint8Array(0);
     waitingRead = null;
+    inputEnded = false;
     log.textContent = "";
     message.textContent = "";
     message.hidden = true;

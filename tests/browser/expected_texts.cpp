@@ -32,5 +32,9 @@ int main() {
             << ",\n \"closingMessage\": " << quoted(closingMessage)
             << ",\n \"typicalReport\": " << quoted(typicalReport)
             << ",\n \"typicalModifierList\": " << quoted(typicalModifierList)
-            << ",\n \"firstQuestion\": " << quoted(join({banner, classificationMenu})) << "}\n";
+            << ",\n \"firstQuestion\": " << quoted(join({banner, classificationMenu}))
+            << ",\n \"endedAtModification\": "
+            << quoted(
+                   join({banner, classificationMenu, categoryMenu, qualityMenu, modificationMenu}))
+            << "}\n";
 }

@@ -1,6 +1,7 @@
-// A run that ends with status 1 (a folder stands where a work file belongs, put into the stored
-// working folder behind the page's back): its standard error is shown as an alert, the log holds
-// the dialogue without the closing message, and the earlier report stays.
+// Runs that end with status 1: a folder stands where a work file belongs (put into the stored
+// working folder behind the page's back), or the answers end (Ctrl+D) where one is required.
+// Standard error is shown as an alert, the log holds the dialogue as far as it went, and the
+// earlier report stays.
 "use strict";
 const { assert, expected, browserTest, readLog, waitForOutputEnding, waitForRunEnd, typeAnswers,
         screenshot } = require("./support.js");
@@ -40,4 +41,16 @@ browserTest(async (context, server) => {
   assert.equal(await page.getByRole("region", { name: "The Item.txt" }).textContent(),
                expected.typicalReport);
   await screenshot(page, "failed-run.png");
+
+  // The category and quality menus take the end of the answers as no choice; the modifications
+  // cannot.
+  await newItem.click();
+  await waitForOutputEnding(page, expected.firstQuestion);
+  await typeAnswers(page, "1\n");
+  await page.getByRole("textbox", { name: "Answer" }).press("Control+d");
+  await waitForRunEnd(page);
+  assert.equal((await readLog(page)).out, expected.endedAtModification);
+  assert.match(await alert.textContent(), /^Tessark: .*\n$/);
+  assert.equal(await page.getByRole("region", { name: "The Item.txt" }).textContent(),
+               expected.typicalReport);
 });
