@@ -48,8 +48,9 @@ void expectTagsNameEveryDescription(const std::vector<AffixTag>& tags, char kind
     ASSERT_GE(tag.size(), 2u) << tag;
     EXPECT_EQ(tag[0], kind) << tag;
     const std::string_view name = tag.substr(1);
-    EXPECT_TRUE(std::ranges::any_of(descriptions, [&](auto& entry) { return entry.key == name; }))
-        << tag;
+    EXPECT_TRUE(std::any_of(descriptions.begin(), descriptions.end(), [&](auto& entry) {
+      return entry.key == name;
+    })) << tag;
     named.insert(name);
   }
   EXPECT_EQ(named.size(), descriptions.size());
@@ -61,8 +62,8 @@ TEST(PrefixMenus, EachCategoryHasTheMenusOfExactlyOneBlock) {
     const auto category = static_cast<CategoryId>(id);
     int seenIn = 0;
     for (std::size_t i = 0; i < prefixBlocks.size(); ++i) {
-      const bool listed =
-          std::ranges::find(blocks[i].categories, category) != blocks[i].categories.end();
+      const bool listed = std::find(blocks[i].categories.begin(), blocks[i].categories.end(),
+                                    category) != blocks[i].categories.end();
       EXPECT_EQ(prefixBlocks[i].categories.contains(category), listed) << id << " in " << i;
       seenIn += prefixBlocks[i].categories.contains(category) ? 1 : 0;
     }

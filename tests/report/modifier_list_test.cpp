@@ -74,7 +74,8 @@ TEST(DescriptionTables, CoverEveryAffixWithAnEffect) {
   EXPECT_EQ(prefixDescriptions.size(), 70u);
   EXPECT_EQ(suffixDescriptions.size(), 91u);
   auto described = [](const auto& table, std::string_view name) {
-    return std::ranges::any_of(table, [&](const DescriptionEntry& e) { return e.key == name; });
+    return std::any_of(table.begin(), table.end(),
+                       [&](const DescriptionEntry& e) { return e.key == name; });
   };
   for (const PercentEffect& effect : damagePrefixEffects) {
     EXPECT_TRUE(described(prefixDescriptions, effect.name)) << effect.name;

@@ -111,4 +111,55 @@ inline std::string oneFileMessage(std::string_view first, std::string_view secon
                "file of its own. Remove the link between them, then start Tessark again.\n"});
 }
 
+// The menus of the typical run: a magical normal Short Sword with the prefix Jagged and the
+// suffix Worth.
+inline constexpr std::string_view swordPrefixGroups =
+    "\n1. + Attack Rating\n2. + Damage\n3. + Attack Rating and Damage\n4. + Mana\n"
+    "5. + Fire Resist\n6. + Cold Resist\n7. + Lightning Resist\n8. + Poison Resist\n"
+    "9. + Barbarian Skill Levels\n10. Regenerate mana on kill\n11. Make mosters flee\n"
+    "What category of prefixes: ";
+
+inline constexpr std::string_view damagePrefixRows =
+    "+ Damage\n"
+    "1. Jagged    110-120% Damage\n"
+    "2. Deadly    121-130% Damage\n"
+    "3. Vicious   131-140% Damage\n"
+    "4. Brutal    141-150% Damage\n"
+    "5. Massive   151-165% Damage\n"
+    "6. Savage    166-180% Damage\n"
+    "7. Merciless 181-200% Damage\n"
+    "Which Prefix: ";
+
+inline constexpr std::string_view swordSuffixGroups =
+    "\n1. + Strength\n4. + Life\n6. + Minimum Damage\n7. + Maximum Damage\n8. + Fire Damage\n"
+    "9. + Cold Damage\n10. + Lightning Damage\n11. + Poison Damage\n13. + Life Steal\n"
+    "14. + Mana Steal\n15. + Life Regeneration\n16. + Attack Speed\n23. - Monster Defense\n"
+    "26. - Item Requirements\n28. Monster Knockback\n30. Prevent Monster Heal\n"
+    "Which Category of Suffixes: ";
+
+inline constexpr std::string_view minimumDamageRows =
+    "1. Worth       +1 to Minimum Damage\n"
+    "2. Measure     +2 to Minimum Damage\n"
+    "3. Excellence  +3 to Minimum Damage\n"
+    "4. Performance +4-5 to Minimum Damage\n"
+    "Which Suffix: ";
+
+// Its answers, and all it prints before the closing message.
+inline constexpr std::string_view typicalInput = "1\n1\n1\n1\n3\n2\n1\n6\n1\n";
+inline const std::string typicalDialogue =
+    join({banner, classificationMenu, categoryMenu, qualityMenu, normalSwordMenu, modificationMenu,
+          swordPrefixGroups, damagePrefixRows, swordSuffixGroups, minimumDamageRows});
+
+// "The Item.txt" of the typical run: the worked example of the report.
+inline constexpr std::string_view typicalReport =
+    "Sword\nShort Sword\n---------------------\nJagged  \nShort Sword of\nWorth  \n"
+    "------------------\nBest Possible Results: \nDamage: 3 -- 8\n120% Enhanced Damage\n\n"
+    "+1 to Minimum Damage\n\n\n------------------\nLowest Possible Results: \nDamage: 3 - 8\n"
+    "110% Enhanced Damage\n\n+1 to Minimum Damage\n\n";
+
+// "files/Modlist.dat" after the typical run: the description records of Jagged and Worth.
+inline constexpr std::string_view typicalModifierList =
+    "Prefix: Jagged\nLeast: 110% Enhanced Damage\nBest: 120% Enhanced Damage\n"
+    "Suffix: Worth\nLeast: +1 to Minimum Damage\nBest: +1 to Minimum Damage\n";
+
 }  // namespace tessark::testing::texts

@@ -1,0 +1,58 @@
+# Tessark in the browser, built by Emscripten (the web preset). One engine, two ways to run it:
+#   site/         index.html, page.js, tessark.js and tessark.wasm, for any static web server;
+#   tessark-node  a launcher that runs the same tessark.js and tessark.wasm under node as a
+#                 console program, in the working folder.
+# And tessark.html: the page with the engine inside it, which works when opened from disk.
+
+# The engine waits for each answer without blocking the page (Asyncify); it is started by the
+# page or the launcher, which pass the arguments and take main's status from a call that awaits
+# it, since an Asyncify'd main started by Emscripten loses its return value.
+set(web_engine_options
+    -sASYNCIFY
+    # Room for the frames of the deepest wait for an answer, with plenty to spare.
+    -sASYNCIFY_STACK_SIZE=65536
+    -sMODULARIZE=1
+    -sEXPORT_NAME=createTessark
+    -sINVOKE_RUN=0
+    -sENVIRONMENT=web,node
+    -sFORCE_FILESYSTEM=1
+    -lidbfs.js
+    -lnodefs.js
+    -sEXPORTED_FUNCTIONS=_main,_malloc
+    -sEXPORTED_RUNTIME_METHODS=FS,ccall,setValue,allocateUTF8)
+set_target_properties(tessark PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/site)
+target_link_options(tessark PRIVATE ${web_engine_options})
+
+# The same engine with the .wasm inside the .js, for the page opened from disk: a page at a file
+# address may not load a second file.
+add_executable(tessark_single_file src/main.cpp src/dialogue/command_line.cpp)
+target_link_libraries(tessark_single_file PRIVATE tessark_core)
+target_compile_definitions(tessark_single_file PRIVATE TESSARK_VERSION="${PROJECT_VERSION}")
+target_link_options(tessark_single_file PRIVATE ${web_engine_options} -sSINGLE_FILE=1)
+set_target_properties(tessark_single_file PROPERTIES OUTPUT_NAME tessark
+                      RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/single-file)
+
+set(web_page_sources ${PROJECT_SOURCE_DIR}/web/index.html ${PROJECT_SOURCE_DIR}/web/page.js)
+set(web_site_files ${CMAKE_BINARY_DIR}/site/index.html ${CMAKE_BINARY_DIR}/site/page.js)
+add_custom_command(
+  OUTPUT ${web_site_files}
+  COMMAND ${CMAKE_COMMAND} -E copy ${web_page_sources} ${CMAKE_BINARY_DIR}/site/
+  DEPENDS ${web_page_sources}
+  COMMENT "Copying the page into site/")
+add_custom_command(
+  OUTPUT ${CMAKE_BINARY_DIR}/tessark.html
+  COMMAND ${CMAKE_COMMAND} -DPAGE=${PROJECT_SOURCE_DIR}/web/index.html
+          -DENGINE_SCRIPT=${CMAKE_BINARY_DIR}/single-file/tessark.js
+          -DPAGE_SCRIPT=${PROJECT_SOURCE_DIR}/web/page.js
+          -DOUTPUT=${CMAKE_BINARY_DIR}/tessark.html -P ${PROJECT_SOURCE_DIR}/web/single-file.cmake
+  DEPENDS tessark_single_file ${web_page_sources} ${PROJECT_SOURCE_DIR}/web/single-file.cmake
+  COMMENT "Making the single-file page tessark.html")
+add_custom_target(web_page ALL DEPENDS ${web_site_files} ${CMAKE_BINARY_DIR}/tessark.html)
+
+configure_file(web/tessark-node.js ${CMAKE_BINARY_DIR}/tessark-node COPYONLY
+               FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+                                WORLD_READ WORLD_EXECUTE)
+
+# The tests run under node; so does the discovery of the test names. Node's own fetch, which
+# Emscripten's loader takes where it finds one, cannot load a .wasm from a file path.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CROSSCOMPILING_EMULATOR} --no-experimental-fetch)
