@@ -37,7 +37,7 @@ class SwappedStream {
   std::intptr_t saved_ = -1;
   std::intptr_t testEnd_ = -1;
   // What was put in the stream's place, where the stream does not own it: a Windows handle.
-  std::intptr_t streamHandle_ = 0;
+  [[maybe_unused]] std::intptr_t streamHandle_ = 0;
 };
 
 }  // namespace tessark::testing
