@@ -2,15 +2,14 @@
 // with the report before a run or while it waits at a prompt. A run may stop, but never because
 // another was running, and a failed run never touches "The Item.txt".
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
-#include <array>
 #include <filesystem>
 #include <set>
 #include <span>
 #include <string>
 
 #include "support/dialogue_texts.hpp"
+#include "support/entry_state_posix.hpp"
 #include "support/folder_outcome.hpp"
 #include "support/started_run_posix.hpp"
 #include "support/work_folder.hpp"
@@ -19,35 +18,12 @@ namespace tessark {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ProcessResult;
-using testing::readFile;
-using testing::runTessark;
-using testing::StartedRun;
-using testing::WorkFolder;
+using namespace testing;
 using namespace testing::texts;
 
-// What an undisturbed run with some answers prints and reports.
-struct Reference {
-  std::string out, report;
-};
-
-Reference referenceRun(std::string_view input) {
-  WorkFolder folder;
-  const ProcessResult run = runTessark(folder.path(), input);
-  return {run.out, readFile(folder.path() / "The Item.txt")};
-}
-
 // Two items, so that a report tells which run wrote it.
-constexpr std::string_view swordInput = testing::typicalInput;
+constexpr std::string_view swordInput = typicalInput;
 constexpr std::string_view amuletInput = "1\n17\n1\n1\n8\n";
-
-std::set<std::string> namesIn(const fs::path& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) {
-    names.insert(entry.path().filename().string());
-  }
-  return names;
-}
 
 TEST(MeetingRuns, TwoFoldersWhoseReportsLeadToOneFileEachReplaceItWhole) {
   const Reference sword = referenceRun(swordInput), amulet = referenceRun(amuletInput);
@@ -91,14 +67,6 @@ void linkToReport(const std::string& workFile, Link link) {
   }
 }
 
-// What stands at "The Item.txt", not followed: its kind, identity and bytes.
-std::string reportState() {
-  struct stat status {};
-  if (lstat("The Item.txt", &status) != 0) return "<none>";
-  return std::to_string(status.st_mode) + " " + std::to_string(status.st_ino) + " " +
-         readFile("The Item.txt");
-}
-
 TEST(MeetingRuns, AWorkFileLinkedToTheReportStopsTheRunAndLeavesTheReportAlone) {
   const Reference sword = referenceRun(swordInput);
   ASSERT_TRUE(sword.out.ends_with(closingMessage));
@@ -114,15 +82,15 @@ TEST(MeetingRuns, AWorkFileLinkedToTheReportStopsTheRunAndLeavesTheReportAlone) 
   for (const Case setUp :
        {Case{Link::symbolic, false}, Case{Link::symbolic, true}, Case{Link::hard, true}}) {
     for (const bool duringTheRun : {false, true}) {
-      for (const std::string_view workFile : std::span(testing::writtenFiles).first(7)) {
+      for (const std::string_view workFile : std::span(writtenFiles).first(7)) {
         SCOPED_TRACE(std::string(workFile) + (setUp.link == Link::hard ? " hard" : " symbolic") +
                      (setUp.earlierReport ? " earlier report" : "") +
                      (duringTheRun ? " during" : " before"));
         WorkFolder folder;
-        if (setUp.earlierReport) testing::writeFile("The Item.txt", "earlier report\n");
+        if (setUp.earlierReport) writeFile("The Item.txt", "earlier report\n");
         const std::string file(workFile);
         if (!duringTheRun) linkToReport(file, setUp.link);
-        const std::string before = reportState();
+        const std::string before = stateOf("The Item.txt");
         StartedRun run(folder.path());
         run.send(firstAnswers);
         if (duringTheRun) {
@@ -134,7 +102,7 @@ TEST(MeetingRuns, AWorkFileLinkedToTheReportStopsTheRunAndLeavesTheReportAlone) 
         EXPECT_EQ(result.exitStatus, 1);
         EXPECT_EQ(result.err, oneFileMessage(workFile, "The Item.txt"));
         EXPECT_EQ(result.out, duringTheRun ? atLastPrompt : "");
-        EXPECT_EQ(reportState(), before);
+        EXPECT_EQ(stateOf("The Item.txt"), before);
       }
     }
   }

@@ -1,87 +1,45 @@
 // Runs beside another local user: links and names planted in a folder that everyone may write to,
 // before a run and between its look and its rename, with the kernel's protection of such links on
-// and off; and the group, mode and names of a report kept. The other user is nobody, acted as by a
-// child process of the test, which must run as root for that.
+// and off. The other user is nobody, acted as by a child process of the test, run as root.
 #include <fcntl.h>
-#include <grp.h>
 #include <gtest/gtest.h>
-#include <pwd.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
-#include <optional>
-#include <random>
 #include <set>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "support/dialogue_texts.hpp"
+#include "support/entry_state_posix.hpp"
 #include "support/folder_outcome.hpp"
+#include "support/other_user_posix.hpp"
 #include "support/started_run_posix.hpp"
+#include "support/wait_until.hpp"
 #include "support/work_folder.hpp"
 
 namespace tessark {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ProcessResult;
-using testing::readFile;
-using testing::runTessark;
-using testing::StartedRun;
-using testing::WorkFolder;
-using testing::writeFile;
-using testing::texts::closingMessage;
+using namespace testing;
 
 // What an undisturbed typical run prints and reports.
-struct Reference {
-  std::string out, report;
-};
-
 const Reference& sword() {
-  static const Reference reference = [] {
-    WorkFolder folder;
-    const ProcessResult run = runTessark(folder.path(), testing::typicalInput);
-    return Reference{run.out, readFile(folder.path() / "The Item.txt")};
-  }();
+  static const Reference reference = referenceRun();
   return reference;
 }
 
 // The typical run's output when it stops at its report.
 std::string stoppedAtTheReport() {
   const std::string& out = sword().out;
-  return out.substr(0, out.size() - std::min(out.size(), closingMessage.size()));
-}
-
-// The other user: nobody, when the test may act as it.
-std::optional<passwd> otherUser() {
-  const passwd* user = getpwnam("nobody");
-  if (geteuid() != 0 || user == nullptr) return std::nullopt;
-  return *user;
-}
-
-// Runs `act` as the other user, in a child process; true when it succeeded.
-bool asOtherUser(const std::function<bool()>& act) {
-  const passwd user = *otherUser();
-  const pid_t pid = fork();
-  if (pid == 0) {
-    if (setgroups(0, nullptr) != 0 || setresgid(user.pw_gid, user.pw_gid, user.pw_gid) != 0 ||
-        setresuid(user.pw_uid, user.pw_uid, user.pw_uid) != 0) {
-      _exit(2);
-    }
-    _exit(act() ? 0 : 1);
-  }
-  int status = 0;
-  waitpid(pid, &status, 0);
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  return out.substr(0, out.size() - std::min(out.size(), texts::closingMessage.size()));
 }
 
 enum class Kind { file, fifo, link, folder };
@@ -102,26 +60,6 @@ bool plant(const fs::path& path, Kind kind, const fs::path& linkTarget) {
       return mkdir(path.c_str(), 0777) == 0;
   }
   return false;
-}
-
-// What stands at `path`, not followed: kind, owner, identity, and a file's bytes or a link's
-// target.
-std::string stateOf(const fs::path& path) {
-  struct stat status {};
-  if (lstat(path.c_str(), &status) != 0) return "<none>";
-  std::string state = std::to_string(status.st_mode) + " " + std::to_string(status.st_uid) + " " +
-                      std::to_string(status.st_ino) + " ";
-  if (S_ISREG(status.st_mode)) state += readFile(path);
-  if (S_ISLNK(status.st_mode)) state += fs::read_symlink(path).string();
-  return state;
-}
-
-std::set<std::string> namesIn(const fs::path& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) {
-    names.insert(entry.path().filename().string());
-  }
-  return names;
 }
 
 // fs.protected_symlinks set to a value for the lifetime of the object, when it can be.
@@ -181,64 +119,52 @@ class SharedFolderSetUp {
 };
 
 std::string untrustedLinkMessage(std::string_view link) {
-  return testing::texts::join(
+  return texts::join(
       {"Tessark: cannot write \"The Item.txt\": \"", link,
        "\" is another user's link in a folder that everyone may write to, and is not followed.\n"});
 }
 
-// A run stopped at an untrusted link: nothing followed, nothing left behind.
-void expectStoppedAtThePlantedLink(const ProcessResult& run, const SharedFolderSetUp& setUp,
-                                   const std::string& linkBefore) {
-  EXPECT_EQ(run.exitStatus, 1);
-  EXPECT_EQ(run.err, untrustedLinkMessage("shared/player-new.txt"));
-  EXPECT_EQ(run.out, stoppedAtTheReport());
+// The other user links the missing report in the shared folder to the player's file, before the
+// run or between its look and its rename: the run stops there, follows nothing and leaves nothing.
+// To plant it between the two, every sync waits half a second under strace: the temporary file is
+// made after the look and synced before the rename, and the link is planted once it is there.
+void checkALinkPlanted(bool betweenTheLookAndTheRename) {
+  SCOPED_TRACE(betweenTheLookAndTheRename ? "between the look and the rename" : "before the run");
+  const SharedFolderSetUp setUp("player-new.txt");
+  const fs::path planted = setUp.shared() / "player-new.txt";
+  std::string linkBefore;
+  const auto plantLink = [&] {
+    ASSERT_TRUE(asOtherUser([&] { return plant(planted, Kind::link, setUp.victim()); }));
+    linkBefore = stateOf(planted);
+  };
+  if (!betweenTheLookAndTheRename) plantLink();
+  StartedRun run(setUp.path(),
+                 betweenTheLookAndTheRename
+                     ? std::vector<std::string>{"strace", "-o", "/dev/null", "-e", "trace=fsync",
+                                                "-e", "inject=fsync:delay_enter=500000"}
+                     : std::vector<std::string>{});
+  run.send(typicalInput);
+  if (betweenTheLookAndTheRename) {
+    ASSERT_TRUE(waitUntil([&] { return !namesIn(setUp.shared()).empty(); }))
+        << "no temporary file was made";
+    plantLink();
+  }
+  const ProcessResult result = run.finish();
+  EXPECT_EQ(result.exitStatus, 1);
+  EXPECT_EQ(result.err, untrustedLinkMessage("shared/player-new.txt"));
+  EXPECT_EQ(result.out, stoppedAtTheReport());
   EXPECT_EQ(readFile(setUp.victim()), "the player's own file\n");
-  EXPECT_EQ(stateOf(setUp.shared() / "player-new.txt"), linkBefore);
+  EXPECT_EQ(stateOf(planted), linkBefore);
   EXPECT_EQ(namesIn(setUp.shared()), std::set<std::string>{"player-new.txt"});
 }
 
-// The other user links the missing report in the shared folder to the player's file, before the
-// run.
-void checkALinkPlantedBeforeTheRun() {
-  const SharedFolderSetUp setUp("player-new.txt");
-  const fs::path planted = setUp.shared() / "player-new.txt";
-  ASSERT_TRUE(asOtherUser([&] { return plant(planted, Kind::link, setUp.victim()); }));
-  const std::string linkBefore = stateOf(planted);
-  expectStoppedAtThePlantedLink(runTessark(setUp.path(), testing::typicalInput), setUp, linkBefore);
-}
-
-// The same link planted between the run's look and its rename. Every sync waits half a second
-// under strace: the temporary file is synced after the look and before the rename, and the link
-// is planted meanwhile.
-void checkALinkPlantedBetweenTheLookAndTheRename() {
-  const std::vector<std::string> slowSyncs{
-      "strace", "-o", "/dev/null", "-e", "trace=fsync", "-e", "inject=fsync:delay_enter=500000"};
-  const SharedFolderSetUp setUp("player-new.txt");
-  StartedRun run(setUp.path(), slowSyncs);
-  run.send(testing::typicalInput);
-  // The temporary file is made after the look: once it is there, the look is past.
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (namesIn(setUp.shared()).empty() && std::chrono::steady_clock::now() < deadline) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
-  ASSERT_FALSE(namesIn(setUp.shared()).empty()) << "no temporary file was made";
-  const fs::path planted = setUp.shared() / "player-new.txt";
-  ASSERT_TRUE(asOtherUser([&] { return plant(planted, Kind::link, setUp.victim()); }));
-  const std::string linkBefore = stateOf(planted);
-  expectStoppedAtThePlantedLink(run.finish(), setUp, linkBefore);
-}
-
 // Names a temporary file of a run might have: the name earlier versions used, and names of the
-// form of this one's, none of which can be foreseen.
+// form of this one's (which no one can foresee: these are the ones a poor random source would
+// give).
 std::vector<std::string> plausibleTemporaryNames(const std::string& reportName) {
   std::vector<std::string> names{reportName + ".tessark-new"};
-  constexpr std::string_view digits = "0123456789abcdef";
-  for (const char digit : digits) names.push_back(".tessark-" + std::string(16, digit));
-  std::mt19937_64 random{std::random_device{}()};
-  for (int i = 0; i < 16; ++i) {
-    std::string name = ".tessark-";
-    for (std::uint64_t bits = random(), n = 0; n < 16; ++n, bits >>= 4) name += digits[bits & 15];
-    names.push_back(name);
+  for (const char digit : std::string_view("0123456789abcdef")) {
+    names.push_back(".tessark-" + std::string(16, digit));
   }
   return names;
 }
@@ -260,18 +186,14 @@ void checkNamesPlantedWhereTemporaryFilesGo() {
     }));
     std::map<std::string, std::string> planted;
     for (const std::string& name : names) planted[name] = stateOf(setUp.shared() / name);
-    struct stat earlier {};
-    ASSERT_EQ(stat(report.c_str(), &earlier), 0);
-
-    const ProcessResult run = runTessark(setUp.path(), testing::typicalInput);
+    const ino_t earlier = statusOf(report).st_ino;
+    const ProcessResult run = runTessark(setUp.path(), typicalInput);
     EXPECT_EQ(run.exitStatus, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out, sword().out);
     EXPECT_EQ(readFile(report), sword().report);
     // Replaced whole by a file of its own, not written in place.
-    struct stat now {};
-    ASSERT_EQ(stat(report.c_str(), &now), 0);
-    EXPECT_NE(now.st_ino, earlier.st_ino);
+    EXPECT_NE(statusOf(report).st_ino, earlier);
     EXPECT_EQ(readFile(setUp.victim()), "the player's own file\n");
     std::set<std::string> expectedNames{"player-report.txt"};
     for (const auto& [name, state] : planted) {
@@ -289,65 +211,13 @@ TEST(OtherUsers, LinksAndNamesPlantedInASharedFolderAreNeitherFollowedNorUsed) {
   }
   const bool haveStrace = std::system("command -v strace >/dev/null") == 0;
   withProtectedSymlinksOffAndOn([&] {
-    checkALinkPlantedBeforeTheRun();
-    if (haveStrace) checkALinkPlantedBetweenTheLookAndTheRename();
+    checkALinkPlanted(false);
+    if (haveStrace) checkALinkPlanted(true);
     checkNamesPlantedWhereTemporaryFilesGo();
   });
   if (!haveStrace) {
     GTEST_SKIP() << "strace, which holds a run between its look and its rename, is missing: the "
                     "link planted meanwhile was not tried";
-  }
-}
-
-TEST(Ownership, AReportOfAnotherGroupKeepsItsGroupAndMode) {
-  const group* other = getgrnam("nogroup");
-  if (geteuid() != 0 || other == nullptr) {
-    GTEST_SKIP() << "giving a file another group (nogroup) needs root and that group";
-  }
-  WorkFolder folder;
-  writeFile("The Item.txt", "earlier report\n");
-  ASSERT_EQ(chown("The Item.txt", static_cast<uid_t>(-1), other->gr_gid), 0);
-  ASSERT_EQ(chmod("The Item.txt", 0640), 0);
-  const ProcessResult run = runTessark(folder.path(), testing::typicalInput);
-  EXPECT_EQ(run.exitStatus, 0);
-  EXPECT_EQ(readFile("The Item.txt"), sword().report);
-  struct stat status {};
-  ASSERT_EQ(stat("The Item.txt", &status), 0);
-  EXPECT_EQ(status.st_gid, other->gr_gid);
-  EXPECT_EQ(status.st_mode & 07777, 0640u);
-}
-
-TEST(Ownership, ALongTargetNameAndASecondNameStayTheReports) {
-  // A link to a file whose name is as long as a name can be.
-  {
-    WorkFolder folder;
-    const std::string longName = std::string(251, 'n') + ".txt";
-    fs::create_directory("library");
-    writeFile("library/" + longName, "earlier report\n");
-    fs::create_symlink("library/" + longName, "The Item.txt");
-    const ProcessResult run = runTessark(folder.path(), testing::typicalInput);
-    EXPECT_EQ(run.exitStatus, 0) << run.err;
-    EXPECT_EQ(readFile("library/" + longName), sword().report);
-    EXPECT_EQ(fs::read_symlink("The Item.txt"), "library/" + longName);
-    EXPECT_EQ(namesIn("library"), std::set<std::string>{longName});
-  }
-  // A report with a second name is written in place, cut first: one file under both names,
-  // holding nothing of a longer earlier report.
-  {
-    WorkFolder folder;
-    fs::create_directory("library");
-    writeFile("library/second.txt", std::string(2000, 'e'));
-    fs::create_hard_link("library/second.txt", "The Item.txt");
-    struct stat earlier {};
-    ASSERT_EQ(stat("The Item.txt", &earlier), 0);
-    const ProcessResult run = runTessark(folder.path(), testing::typicalInput);
-    EXPECT_EQ(run.exitStatus, 0) << run.err;
-    EXPECT_EQ(readFile("The Item.txt"), sword().report);
-    struct stat now {};
-    ASSERT_EQ(stat("library/second.txt", &now), 0);
-    EXPECT_EQ(now.st_ino, earlier.st_ino);
-    EXPECT_EQ(fs::hard_link_count("The Item.txt"), 2u);
-    EXPECT_EQ(namesIn("library"), std::set<std::string>{"second.txt"});
   }
 }
 

@@ -1,3 +1,5 @@
+// The typical run and what a run leaves: its output and the files it writes, in one text or as
+// output and report, to compare a disturbed run with an undisturbed one.
 #pragma once
 
 #include <array>
@@ -29,6 +31,16 @@ inline std::string leftIn(const std::filesystem::path& folder, const std::string
 inline std::string undisturbed(std::string_view input = typicalInput) {
   WorkFolder folder;
   return leftIn(folder.path(), runTessark(folder.path(), input).out);
+}
+
+// What an undisturbed run with `input` prints and reports.
+struct Reference {
+  std::string out, report;
+};
+
+inline Reference referenceRun(std::string_view input = typicalInput) {
+  WorkFolder folder;
+  return {runTessark(folder.path(), input).out, readFile(folder.path() / "The Item.txt")};
 }
 
 }  // namespace tessark::testing

@@ -4,10 +4,10 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "system/file.hpp"
 #include "system/standard_streams.hpp"
 
 namespace tessark::testing {
@@ -33,11 +33,11 @@ class SwappedStream {
  private:
   StandardStream stream_;
   bool restored_ = false;
-  // The process's earlier stream and the test's end of the pipe: descriptors or handles.
-  std::intptr_t saved_ = -1;
-  std::intptr_t testEnd_ = -1;
-  // What was put in the stream's place, where the stream does not own it: a Windows handle.
-  [[maybe_unused]] std::intptr_t streamHandle_ = 0;
+  // The process's earlier stream: a descriptor of the test's own, or the handle it had.
+  NativeHandle saved_{};
+  // The test's end of the pipe; on Windows also what was put in the stream's place.
+  File testEnd_;
+  File placed_;
 };
 
 }  // namespace tessark::testing

@@ -4,29 +4,14 @@
 
 #include <cstdio>
 #include <stdexcept>
-#include <utility>
 
 #include "support/standard_stream_swap.hpp"
+#include "system/posix/posix_io.hpp"
 
 namespace tessark::testing {
-namespace {
-
-int descriptorOf(StandardStream stream) {
-  switch (stream) {
-    case StandardStream::input:
-      return STDIN_FILENO;
-    case StandardStream::output:
-      return STDOUT_FILENO;
-    case StandardStream::error:
-      break;
-  }
-  return STDERR_FILENO;
-}
-
-}  // namespace
 
 SwappedStream::SwappedStream(StandardStream stream, With with) : stream_(stream) {
-  const int fd = descriptorOf(stream);
+  const int fd = posix::descriptorOf(stream);
   std::fflush(nullptr);
   saved_ = ::dup(fd);
   if (saved_ < 0) throw std::runtime_error("dup failed");
@@ -35,53 +20,24 @@ SwappedStream::SwappedStream(StandardStream stream, With with) : stream_(stream)
     return;
   }
   if (with == With::unreadable) {
-    const int writeOnly = ::open("/dev/null", O_WRONLY);
-    ::dup2(writeOnly, fd);
-    ::close(writeOnly);
+    const File writeOnly(::open("/dev/null", O_WRONLY));
+    ::dup2(writeOnly.native(), fd);
     return;
   }
   int ends[2];
   if (::pipe(ends) != 0) throw std::runtime_error("pipe failed");
   const bool input = stream == StandardStream::input;
-  const int streamEnd = input ? ends[0] : ends[1];
-  testEnd_ = input ? ends[1] : ends[0];
-  ::dup2(streamEnd, fd);
-  ::close(streamEnd);
+  const File streamEnd(input ? ends[0] : ends[1]);
+  testEnd_ = File(input ? ends[1] : ends[0]);
+  ::dup2(streamEnd.native(), fd);
   if (with == With::nonBlockingPipe) ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
-}
-
-SwappedStream::~SwappedStream() {
-  restore();
-  closeTestEnd();
-}
-
-void SwappedStream::put(std::string_view text) {
-  if (::write(static_cast<int>(testEnd_), text.data(), text.size()) !=
-      static_cast<ssize_t>(text.size())) {
-    throw std::runtime_error("write to the pipe failed");
-  }
-}
-
-std::string SwappedStream::take(std::size_t size) {
-  std::string taken;
-  char buffer[4096];
-  while (taken.size() < size) {
-    const ssize_t got = ::read(static_cast<int>(testEnd_), buffer, sizeof buffer);
-    if (got <= 0) break;
-    taken.append(buffer, static_cast<std::size_t>(got));
-  }
-  return taken;
-}
-
-void SwappedStream::closeTestEnd() {
-  if (testEnd_ >= 0) ::close(static_cast<int>(std::exchange(testEnd_, -1)));
 }
 
 void SwappedStream::restore() {
   if (restored_) return;
   restored_ = true;
-  ::dup2(static_cast<int>(saved_), descriptorOf(stream_));
-  ::close(static_cast<int>(saved_));
+  ::dup2(saved_, posix::descriptorOf(stream_));
+  ::close(saved_);
 }
 
 }  // namespace tessark::testing

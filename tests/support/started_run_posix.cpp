@@ -9,7 +9,8 @@
 #include <unistd.h>
 
 #include <stdexcept>
-#include <thread>
+
+#include "support/wait_until.hpp"
 
 namespace tessark::testing {
 namespace {
@@ -76,28 +77,18 @@ void StartedRun::send(std::string_view answers) {
 }
 
 bool StartedRun::waitForOutput(std::string_view text, std::chrono::milliseconds limit) {
-  const auto deadline = std::chrono::steady_clock::now() + limit;
-  while (!contentOf(out_).ends_with(text)) {
-    if (std::chrono::steady_clock::now() >= deadline) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
-  return true;
+  return waitUntil([&] { return contentOf(out_).ends_with(text); }, limit);
 }
 
 ProcessResult StartedRun::finish(std::chrono::milliseconds limit) {
   close(input_);
   input_ = -1;
   ProcessResult result;
-  const auto deadline = std::chrono::steady_clock::now() + limit;
   int status = 0;
-  while (waitpid(pid_, &status, WNOHANG) != pid_) {
-    if (std::chrono::steady_clock::now() >= deadline) {
-      result.timedOut = true;
-      kill(pid_, SIGKILL);
-      waitpid(pid_, &status, 0);
-      break;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  if (!waitUntil([&] { return waitpid(pid_, &status, WNOHANG) == pid_; }, limit)) {
+    result.timedOut = true;
+    kill(pid_, SIGKILL);
+    waitpid(pid_, &status, 0);
   }
   pid_ = -1;
   if (WIFEXITED(status)) result.exitStatus = WEXITSTATUS(status);

@@ -1,3 +1,4 @@
+// WorkFolder and the file helpers of work_folder.hpp.
 #include "support/work_folder.hpp"
 
 #include <fstream>
@@ -37,6 +38,14 @@ std::string readFile(const std::filesystem::path& path) {
 void writeFile(const std::filesystem::path& path, std::string_view content) {
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   file << content;
+}
+
+std::set<std::string> namesIn(const std::filesystem::path& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    names.insert(entry.path().filename().string());
+  }
+  return names;
 }
 
 }  // namespace tessark::testing

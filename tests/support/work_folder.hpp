@@ -1,6 +1,9 @@
+// WorkFolder, a fresh temporary folder for a test, and the reading, writing and listing of the
+// files in it.
 #pragma once
 
 #include <filesystem>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -27,5 +30,8 @@ std::string readFile(const std::filesystem::path& path);
 
 // Creates or replaces a file with `content`.
 void writeFile(const std::filesystem::path& path, std::string_view content);
+
+// The names in `folder`, sorted.
+std::set<std::string> namesIn(const std::filesystem::path& folder);
 
 }  // namespace tessark::testing

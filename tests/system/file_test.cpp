@@ -1,11 +1,10 @@
 // What File promises on every system: what was written is read back and counted, a moved File
-// hands over its handle, and names of one file share one identity.
+// hands over its handle, and content replaced is cut to the new one.
 #include "system/file.hpp"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <filesystem>
 #include <string>
 #include <utility>
 
@@ -15,10 +14,7 @@
 namespace tessark {
 namespace {
 
-namespace fs = std::filesystem;
-using testing::readFile;
-using testing::WorkFolder;
-using testing::writeFile;
+using namespace testing;
 
 std::string readAll(File& file) {
   std::string text;
@@ -65,17 +61,6 @@ TEST(File, ReplacedContentIsCutToTheNewOne) {
   const HeldFolder folder("files", HeldFolder::Lock::none);
   folder.open("list", OpenMode::rewrite).replaceContent("short");
   EXPECT_EQ(readFile("files/list"), "short");
-}
-
-TEST(File, NamesOfOneFileShareOneIdentity) {
-  const WorkFolder work;
-  writeFile("files/one", "1");
-  writeFile("files/two", "2");
-  fs::create_hard_link("files/one", "files/second name");
-  const HeldFolder folder("files", HeldFolder::Lock::none);
-  const FileIdentity one = folder.open("one", OpenMode::read).identity();
-  EXPECT_EQ(folder.open("second name", OpenMode::read).identity(), one);
-  EXPECT_NE(folder.open("two", OpenMode::read).identity(), one);
 }
 
 }  // namespace

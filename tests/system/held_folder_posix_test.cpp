@@ -8,29 +8,18 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <optional>
 
+#include "support/failure_of.hpp"
+#include "support/other_user_posix.hpp"
 #include "support/work_folder.hpp"
 #include "system/held_folder.hpp"
-#include "system/system_error.hpp"
 
 namespace tessark {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::readFile;
-using testing::WorkFolder;
-
-// The kind of the failure of `action`; other when it does not fail.
-template <typename Action>
-FailureKind failureOf(Action action) {
-  try {
-    action();
-  } catch (const SystemError& error) {
-    return error.kind();
-  }
-  ADD_FAILURE() << "no failure";
-  return FailureKind::other;
-}
+using namespace testing;
 
 TEST(HeldFolderPosix, AnotherProcessIsKeptOutUntilItIsKilled) {
   const WorkFolder work;
@@ -69,7 +58,7 @@ TEST(HeldFolderPosix, APipeOrDeviceIsRefusedWithoutWaiting) {
 TEST(HeldFolderPosix, ALinkLeadsToItsTargetAndAMissingOneIsMadeThere) {
   const WorkFolder work;
   fs::create_directory("elsewhere");
-  testing::writeFile("elsewhere/kept", "kept");
+  writeFile("elsewhere/kept", "kept");
   fs::create_symlink("../elsewhere/kept", "files/linked");
   fs::create_symlink("../elsewhere/made", "files/dangling");
   const HeldFolder folder("files", HeldFolder::Lock::exclusive);
@@ -82,12 +71,13 @@ TEST(HeldFolderPosix, ALinkLeadsToItsTargetAndAMissingOneIsMadeThere) {
 }
 
 TEST(HeldFolderPosix, ALinkOfAnotherUserInAStickyFolderIsNotFollowed) {
-  if (::geteuid() != 0) GTEST_SKIP() << "needs root, to plant a link as another user";
+  const std::optional<OtherUser> user = otherUser();
+  if (!user) GTEST_SKIP() << "needs root and the user nobody, to plant a link as another user";
   const WorkFolder work;
   ASSERT_EQ(::chmod("files", 01777), 0);
-  testing::writeFile("victim", "victim");
+  writeFile("victim", "victim");
   fs::create_symlink("../victim", "files/list");
-  ASSERT_EQ(::lchown("files/list", 65534, 65534), 0);
+  ASSERT_EQ(::lchown("files/list", user->uid, user->gid), 0);
   const HeldFolder folder("files", HeldFolder::Lock::exclusive);
   EXPECT_EQ(failureOf([&] { folder.open("list", OpenMode::rewrite); }), FailureKind::untrustedLink);
   EXPECT_EQ(readFile("victim"), "victim");

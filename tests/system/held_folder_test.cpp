@@ -1,5 +1,6 @@
 // What HeldFolder promises on every system: its lock keeps a second hold out, its files are
-// regular files opened without waiting, and the targets of names tell one file from two.
+// regular files opened without waiting, and the identities and targets of names tell one file
+// from two.
 #include "system/held_folder.hpp"
 
 #include <gtest/gtest.h>
@@ -7,29 +8,15 @@
 #include <filesystem>
 #include <string>
 
+#include "support/failure_of.hpp"
 #include "support/work_folder.hpp"
 #include "system/replace_file.hpp"
-#include "system/system_error.hpp"
 
 namespace tessark {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::readFile;
-using testing::WorkFolder;
-using testing::writeFile;
-
-// The kind of the failure of `action`; other when it does not fail.
-template <typename Action>
-FailureKind failureOf(Action action) {
-  try {
-    action();
-  } catch (const SystemError& error) {
-    return error.kind();
-  }
-  ADD_FAILURE() << "no failure";
-  return FailureKind::other;
-}
+using namespace testing;
 
 TEST(HeldFolder, ASecondExclusiveHoldIsRefusedUntilTheFirstEnds) {
   const WorkFolder work;
@@ -67,12 +54,15 @@ TEST(HeldFolder, OpensRegularFilesAloneAndMakesMissingOnesForWriting) {
   EXPECT_EQ(readFile("files/rewritten"), "text");
 }
 
-TEST(HeldFolder, TargetsTellTwoNamesOfOneFileFromTwoFiles) {
+TEST(HeldFolder, IdentitiesAndTargetsTellTwoNamesOfOneFileFromTwoFiles) {
   const WorkFolder work;
   writeFile("files/one", "1");
   writeFile("files/two", "2");
   fs::create_hard_link("files/one", "files/second name");
   const HeldFolder folder("files", HeldFolder::Lock::none);
+  const FileIdentity identity = folder.open("one", OpenMode::read).identity();
+  EXPECT_EQ(folder.open("second name", OpenMode::read).identity(), identity);
+  EXPECT_NE(folder.open("two", OpenMode::read).identity(), identity);
   const auto one = folder.targetOf("one");
   ASSERT_TRUE(one);
   EXPECT_TRUE(one->sameAs(*folder.targetOf("second name")));

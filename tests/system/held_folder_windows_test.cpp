@@ -3,15 +3,15 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
-#include <thread>
 
+#include "support/failure_of.hpp"
+#include "support/wait_until.hpp"
 #include "support/work_folder.hpp"
 #include "system/held_folder.hpp"
-#include "system/system_error.hpp"
 
 namespace tessark {
 namespace {
@@ -37,15 +37,9 @@ TEST(HeldFolderWindows, AnotherProcessIsKeptOutUntilItIsEnded) {
   PROCESS_INFORMATION process{};
   ASSERT_TRUE(::CreateProcessW(self, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
                                nullptr, nullptr, &startup, &process));
-  for (int wait = 0; wait < 1000 && !fs::exists("held"); ++wait) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  FailureKind kind = FailureKind::other;
-  try {
-    HeldFolder("files", HeldFolder::Lock::exclusive);
-  } catch (const SystemError& error) {
-    kind = error.kind();
-  }
+  testing::waitUntil([] { return fs::exists("held"); });
+  const std::optional<FailureKind> kind =
+      testing::failureOf([] { HeldFolder("files", HeldFolder::Lock::exclusive); });
   ::TerminateProcess(process.hProcess, 1);
   ::WaitForSingleObject(process.hProcess, INFINITE);
   ::CloseHandle(process.hThread);

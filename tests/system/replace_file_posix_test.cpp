@@ -1,98 +1,47 @@
 // What replaceFile promises on POSIX: the syncs and their order, the run's own temporary file,
-// the mode and group kept, links, another user's files and links, and what a failure or a
-// change at each step leaves. Steps are failed or slowed from outside by strace.
+// the mode and group kept, links, another user's files, and what a failure or a change at each
+// step leaves. Steps are failed or slowed from outside by strace.
 #include <fcntl.h>
-#include <grp.h>
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <set>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "support/entry_state_posix.hpp"
+#include "support/failure_of.hpp"
+#include "support/file_size_limit_posix.hpp"
+#include "support/other_user_posix.hpp"
+#include "support/replaced_contents.hpp"
+#include "support/wait_until.hpp"
 #include "support/work_folder.hpp"
 #include "system/replace_file.hpp"
-#include "system/system_error.hpp"
 
 namespace tessark {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::readFile;
-using testing::WorkFolder;
-using testing::writeFile;
+using namespace testing;
 
-constexpr std::string_view earlier = "the earlier report, longer than the new one\n";
-constexpr std::string_view fresh = "the new report\n";
-// Another user, and a group that the running user is not in.
-constexpr uid_t otherUser = 65534;
+// A group that the running user is not in.
 constexpr gid_t otherGroup = 12345;
-
-struct stat statusOf(const fs::path& path) {
-  struct stat status {};
-  EXPECT_EQ(::lstat(path.c_str(), &status), 0) << path;
-  return status;
-}
-
-ino_t inodeOf(const fs::path& path) {
-  return statusOf(path).st_ino;
-}
-
-// The names in `folder`, sorted.
-std::set<std::string> namesIn(const fs::path& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) {
-    names.insert(entry.path().filename().string());
-  }
-  return names;
-}
-
-// What replaceFile(path, fresh) did: "ok", or the number of the failure's kind.
-std::string outcomeOf(std::string_view path) {
-  try {
-    replaceFile(path, fresh);
-    return "ok";
-  } catch (const SystemError& error) {
-    return std::to_string(static_cast<int>(error.kind()));
-  }
-}
 
 std::string kindText(FailureKind kind) {
   return std::to_string(static_cast<int>(kind));
 }
 
-// Files of this process may grow to `size` bytes alone while it stands: a write past it fails
-// with EFBIG, after writing what fits.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t size) {
-    ::getrlimit(RLIMIT_FSIZE, &saved_);
-    handler_ = std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit lowered{size, saved_.rlim_max};
-    ::setrlimit(RLIMIT_FSIZE, &lowered);
-  }
-  ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, handler_);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
- private:
-  rlimit saved_{};
-  void (*handler_)(int) = nullptr;
-};
+// What replaceFile(path, fresh) did: "ok", or the number of the failure's kind.
+std::string outcomeOf(std::string_view path) {
+  const std::optional<FailureKind> kind = failureOf([&] { replaceFile(path, fresh); });
+  return kind ? kindText(*kind) : "ok";
+}
 
 // The helper case below, run by the cases of this file as a process of its own: in the folder
 // that CONTRACT_FOLDER names, it writes its process number to CONTRACT_FOLDER/../pid, replaces
@@ -123,18 +72,11 @@ std::string helperCommand(const std::string& options, const std::string& target,
          "' --gtest_filter=ReplaceFileChild.* --gtest_also_run_disabled_tests >/dev/null 2>&1";
 }
 
-// Runs the helper case to its end; returns its outcome.
-std::string runHelper(const std::string& options, const std::string& target, int times = 1) {
-  std::filesystem::remove("../outcome");
-  EXPECT_EQ(std::system(helperCommand(options, target, times).c_str()), 0);
-  return readFile("../outcome");
-}
-
 // Starts the helper case and returns its shell's process number.
-pid_t startHelper(const std::string& options, const std::string& target) {
+pid_t startHelper(const std::string& options, const std::string& target, int times = 1) {
   fs::remove("../outcome");
   fs::remove("../pid");
-  const std::string command = helperCommand(options, target);
+  const std::string command = helperCommand(options, target, times);
   const pid_t child = ::fork();
   if (child == 0) {
     ::execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
@@ -143,22 +85,28 @@ pid_t startHelper(const std::string& options, const std::string& target) {
   return child;
 }
 
-// Waits until a name that `known` does not hold appears in `folder`: the temporary file of a
-// run held back by strace. Empty after five seconds.
-std::string newNameIn(const fs::path& folder, const std::set<std::string>& known) {
-  for (int wait = 0; wait < 500; ++wait) {
-    for (const std::string& name : namesIn(folder)) {
-      if (!known.contains(name)) return name;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  return {};
+// Waits for the end of the helper case; returns its outcome.
+std::string outcomeOfHelper(pid_t child) {
+  ::waitpid(child, nullptr, 0);
+  return readFile("../outcome");
 }
 
-int waitFor(pid_t child) {
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  return status;
+// Runs the helper case to its end; returns its outcome.
+std::string runHelper(const std::string& options, const std::string& target, int times = 1) {
+  return outcomeOfHelper(startHelper(options, target, times));
+}
+
+// Waits until a name that `known` does not hold appears in `folder`: the temporary file of a
+// run held back by strace. Empty when none does.
+std::string newNameIn(const fs::path& folder, const std::set<std::string>& known) {
+  std::string found;
+  waitUntil([&] {
+    for (const std::string& name : namesIn(folder)) {
+      if (!known.contains(name)) found = name;
+    }
+    return !found.empty();
+  });
+  return found;
 }
 
 // The lines of the trace that make a file in `folder`.
@@ -282,8 +230,7 @@ TEST(ReplaceFilePosix, AChangeBetweenTheLookAndTheRenameTouchesNothing) {
   ASSERT_FALSE(newNameIn("a", {"report"}).empty());
   fs::remove("via");
   fs::create_symlink("b", "via");
-  waitFor(child);
-  EXPECT_EQ(readFile("../outcome"), kindText(FailureKind::changed));
+  EXPECT_EQ(outcomeOfHelper(child), kindText(FailureKind::changed));
   EXPECT_EQ(readFile("a/report"), earlier);
   EXPECT_EQ(readFile("b/report"), "b's own\n");
   EXPECT_EQ(namesIn("a"), std::set<std::string>{"report"});
@@ -297,11 +244,9 @@ TEST(ReplaceFilePosix, TemporariesOfKilledRunsAreRemovedButNotThoseOfALiveRun) {
   const pid_t killed = startHelper(hold, "killed");
   const std::string abandoned = newNameIn(".", {});
   ASSERT_FALSE(abandoned.empty());
-  for (int wait = 0; wait < 100 && !fs::exists("../pid"); ++wait) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
+  ASSERT_TRUE(waitUntil([] { return fs::exists("../pid"); }));
   ::kill(std::stoi(readFile("../pid")), SIGKILL);
-  waitFor(killed);
+  outcomeOfHelper(killed);
   // A run held while its temporary file stands, and a third run beside both.
   const pid_t live = startHelper(hold, "live");
   const std::string held = newNameIn(".", {abandoned});
@@ -309,8 +254,7 @@ TEST(ReplaceFilePosix, TemporariesOfKilledRunsAreRemovedButNotThoseOfALiveRun) {
   EXPECT_EQ(outcomeOf("third"), "ok");
   EXPECT_FALSE(fs::exists(abandoned));
   EXPECT_TRUE(fs::exists(held));
-  waitFor(live);
-  EXPECT_EQ(readFile("../outcome"), "ok");
+  EXPECT_EQ(outcomeOfHelper(live), "ok");
   EXPECT_EQ(namesIn("."), (std::set<std::string>{"live", "third"}));
 }
 
@@ -322,7 +266,7 @@ TEST(ReplaceFilePosix, KeepsTheModeAndGroupWhateverTheUmask) {
     writeFile("report", earlier);
     ASSERT_EQ(::chown("report", static_cast<uid_t>(-1), group), 0);
     ASSERT_EQ(::chmod("report", mode), 0);
-    const ino_t before = inodeOf("report");
+    const ino_t before = statusOf("report").st_ino;
     EXPECT_EQ(outcomeOf("report"), "ok");
     const struct stat status = statusOf("report");
     EXPECT_EQ(status.st_mode & 07777, mode) << std::oct << mode;
@@ -337,37 +281,19 @@ TEST(ReplaceFilePosix, KeepsTheModeAndGroupWhateverTheUmask) {
 
 TEST(ReplaceFilePosix, ALinkStaysAndItsTargetIsReplacedOrMade) {
   const Reports reports;
+  // The target's name is as long as a name can be: the temporary file's name is not made from it.
+  const std::string kept = "elsewhere/" + std::string(255, 'k');
   fs::create_directory("elsewhere");
-  writeFile("elsewhere/kept", earlier);
-  fs::create_symlink("elsewhere/kept", "report");
+  writeFile(kept, earlier);
+  fs::create_symlink(kept, "report");
   fs::create_symlink("elsewhere/none", "dangling");
   EXPECT_EQ(outcomeOf("report"), "ok");
   EXPECT_EQ(outcomeOf("dangling"), "ok");
-  EXPECT_EQ(fs::read_symlink("report"), "elsewhere/kept");
+  EXPECT_EQ(fs::read_symlink("report"), kept);
   EXPECT_EQ(fs::read_symlink("dangling"), "elsewhere/none");
-  EXPECT_EQ(readFile("elsewhere/kept"), fresh);
+  EXPECT_EQ(readFile(kept), fresh);
   EXPECT_EQ(readFile("elsewhere/none"), fresh);
-  EXPECT_EQ(namesIn("elsewhere"), (std::set<std::string>{"kept", "none"}));
-}
-
-TEST(ReplaceFilePosix, AFileWithASecondNameIsCutFirstThenWrittenInPlace) {
-  const Reports reports;
-  const std::string longer(300, 'E');
-  const std::string longNew(200, 'N');
-  writeFile("report", longer);
-  fs::create_hard_link("report", "second");
-  std::string outcome;
-  try {
-    const FileSizeLimit limit(100);
-    replaceFile("report", longNew);
-  } catch (const SystemError& error) {
-    outcome = kindText(error.kind());
-  }
-  EXPECT_EQ(outcome, kindText(FailureKind::other));
-  // A start of the new content, never its head followed by the earlier one's tail.
-  EXPECT_EQ(readFile("second"), longNew.substr(0, 100));
-  EXPECT_EQ(inodeOf("report"), inodeOf("second"));
-  EXPECT_EQ(namesIn("."), (std::set<std::string>{"report", "second"}));
+  EXPECT_EQ(namesIn("elsewhere"), (std::set<std::string>{std::string(255, 'k'), "none"}));
 }
 
 TEST(ReplaceFilePosix, APipeOrDeviceIsWrittenInPlaceAndAPipeWithoutReaderRefused) {
@@ -390,7 +316,7 @@ TEST(ReplaceFilePosix, WhereStandardOutputGoesTheContentIsWrittenToTheStream) {
   ::dup2(log, STDOUT_FILENO);
   const ssize_t put = ::write(STDOUT_FILENO, "dialogue\n", 9);
   fs::create_symlink("log", "report");
-  const ino_t before = inodeOf("log");
+  const ino_t before = statusOf("log").st_ino;
   const std::string outcome = outcomeOf("report");
   ::dup2(saved, STDOUT_FILENO);
   ::close(saved);
@@ -398,79 +324,42 @@ TEST(ReplaceFilePosix, WhereStandardOutputGoesTheContentIsWrittenToTheStream) {
   EXPECT_EQ(put, 9);
   EXPECT_EQ(outcome, "ok");
   EXPECT_EQ(readFile("log"), "dialogue\n" + std::string(fresh));
-  EXPECT_EQ(inodeOf("log"), before);
+  EXPECT_EQ(statusOf("log").st_ino, before);
   EXPECT_TRUE(fs::is_symlink("report"));
 }
 
-TEST(ReplaceFilePosix, ALinkOfAnotherUserInAStickyFolderIsNotFollowed) {
-  if (::geteuid() != 0) GTEST_SKIP() << "needs root, to plant a link as another user";
-  const Reports reports;
-  fs::create_directory("shared");
-  ASSERT_EQ(::chmod("shared", 01777), 0);
-  writeFile("victim", earlier);
-  fs::create_symlink("../victim", "shared/report");
-  ASSERT_EQ(::lchown("shared/report", otherUser, otherUser), 0);
-  EXPECT_EQ(outcomeOf("shared/report"), kindText(FailureKind::untrustedLink));
-  EXPECT_EQ(readFile("victim"), earlier);
-  EXPECT_TRUE(fs::is_symlink("shared/report"));
-  EXPECT_EQ(namesIn("shared"), std::set<std::string>{"report"});
-  // Planted under a name that an earlier version took for its temporary file.
-  fs::create_symlink("../victim", "report.tessark-new");
-  EXPECT_EQ(outcomeOf("report"), "ok");
-  EXPECT_EQ(readFile("victim"), earlier);
-  EXPECT_TRUE(fs::is_symlink("report.tessark-new"));
-}
-
-// Runs `check` as another user in a child process; its exit status.
-template <typename Check>
-int asOtherUser(Check check) {
-  const pid_t child = ::fork();
-  if (child == 0) {
-    if (::setgroups(0, nullptr) != 0 || ::setresgid(otherUser, otherUser, otherUser) != 0 ||
-        ::setresuid(otherUser, otherUser, otherUser) != 0) {
-      ::_exit(99);
-    }
-    ::_exit(check());
-  }
-  const int status = waitFor(child);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 TEST(ReplaceFilePosix, WhereANewFileWouldLoseItsOwnerOrGroupOrHasNoRoomItIsWrittenInPlace) {
-  if (::geteuid() != 0) GTEST_SKIP() << "needs root, to act as other users";
+  const std::optional<OtherUser> user = otherUser();
+  if (!user) GTEST_SKIP() << "needs root and the user nobody, to act as another user";
   const Reports reports;
   fs::permissions(reports.work.path(), fs::perms(0755));
   fs::permissions(reports.folder, fs::perms(0755));
-  // Another user's file, for this user.
+  // Another user's file, for this user; for the other user, its file in a folder where it may
+  // make no file, and its file of a group that it may not give.
   writeFile("theirs", earlier);
-  ASSERT_EQ(::chown("theirs", otherUser, otherUser), 0);
-  const ino_t theirs = inodeOf("theirs");
-  EXPECT_EQ(outcomeOf("theirs"), "ok");
-  EXPECT_EQ(inodeOf("theirs"), theirs);
-  EXPECT_EQ(statusOf("theirs").st_uid, otherUser);
-  EXPECT_EQ(readFile("theirs"), fresh);
-  // For the other user: its file in a folder where it may make no file, and its file of a group
-  // that it may not give.
   writeFile("no-room", earlier);
-  ASSERT_EQ(::chown("no-room", otherUser, otherUser), 0);
   fs::create_directory("own");
-  ASSERT_EQ(::chown("own", otherUser, otherUser), 0);
   writeFile("own/grouped", earlier);
-  ASSERT_EQ(::chown("own/grouped", otherUser, otherGroup), 0);
+  for (const char* name : {"theirs", "no-room", "own"}) {
+    ASSERT_EQ(::chown(name, user->uid, user->gid), 0);
+  }
+  ASSERT_EQ(::chown("own/grouped", user->uid, otherGroup), 0);
   ASSERT_EQ(::chmod("own/grouped", 0640), 0);
-  const ino_t noRoom = inodeOf("no-room"), grouped = inodeOf("own/grouped");
-  EXPECT_EQ(asOtherUser([] {
-              return outcomeOf("no-room") == "ok" && outcomeOf("own/grouped") == "ok" &&
-                             outcomeOf("absent") == kindText(FailureKind::notPermitted)
-                         ? 0
-                         : 1;
-            }),
-            0);
-  EXPECT_EQ(inodeOf("no-room"), noRoom);
-  EXPECT_EQ(readFile("no-room"), fresh);
-  EXPECT_EQ(inodeOf("own/grouped"), grouped);
+  const std::string theirs = stateOf("theirs"), noRoom = stateOf("no-room"),
+                    grouped = stateOf("own/grouped");
+  EXPECT_EQ(outcomeOf("theirs"), "ok");
+  EXPECT_TRUE(asOtherUser([] {
+    return outcomeOf("no-room") == "ok" && outcomeOf("own/grouped") == "ok" &&
+           outcomeOf("absent") == kindText(FailureKind::notPermitted);
+  }));
+  // The same files, owners and groups, with the new content.
+  const auto replaced = [](std::string state) {
+    return state.replace(state.size() - earlier.size(), earlier.size(), fresh);
+  };
+  EXPECT_EQ(stateOf("theirs"), replaced(theirs));
+  EXPECT_EQ(stateOf("no-room"), replaced(noRoom));
+  EXPECT_EQ(stateOf("own/grouped"), replaced(grouped));
   EXPECT_EQ(statusOf("own/grouped").st_gid, otherGroup);
-  EXPECT_EQ(readFile("own/grouped"), fresh);
   EXPECT_EQ(namesIn("own"), std::set<std::string>{"grouped"});
   EXPECT_EQ(namesIn("."), (std::set<std::string>{"no-room", "own", "theirs"}));
 }

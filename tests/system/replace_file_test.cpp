@@ -8,42 +8,19 @@
 #include <set>
 #include <string>
 
+#include "support/failure_of.hpp"
+#include "support/replaced_contents.hpp"
 #include "support/work_folder.hpp"
 #include "system/held_folder.hpp"
-#include "system/system_error.hpp"
 
 namespace tessark {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::readFile;
-using testing::WorkFolder;
-using testing::writeFile;
-
-constexpr std::string_view earlier = "the earlier report, longer than the new one\n";
-constexpr std::string_view fresh = "the new report\n";
-
-std::set<std::string> namesIn(const fs::path& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) {
-    names.insert(entry.path().filename().string());
-  }
-  return names;
-}
+using namespace testing;
 
 FileIdentity identityOf(const char* name) {
   return HeldFolder(".", HeldFolder::Lock::none).open(name, OpenMode::read).identity();
-}
-
-// The kind of the failure of replaceFile(path, fresh).
-FailureKind failureOf(std::string_view path) {
-  try {
-    replaceFile(path, fresh);
-  } catch (const SystemError& error) {
-    return error.kind();
-  }
-  ADD_FAILURE() << "no failure";
-  return FailureKind::other;
 }
 
 TEST(ReplaceFile, ReplacesAFileWholeOrMakesItAndLeavesNothingElse) {
@@ -72,8 +49,8 @@ TEST(ReplaceFile, AFileWithASecondNameIsWrittenInPlace) {
 TEST(ReplaceFile, AFolderOrAMissingFolderOnTheWayIsRefusedAndNothingMade) {
   const WorkFolder work(false);
   fs::create_directory("folder");
-  EXPECT_EQ(failureOf("folder"), FailureKind::isFolder);
-  EXPECT_EQ(failureOf("none/report"), FailureKind::missing);
+  EXPECT_EQ(failureOf([] { replaceFile("folder", fresh); }), FailureKind::isFolder);
+  EXPECT_EQ(failureOf([] { replaceFile("none/report", fresh); }), FailureKind::missing);
   EXPECT_EQ(namesIn("."), std::set<std::string>{"folder"});
   EXPECT_TRUE(fs::is_empty("folder"));
 }

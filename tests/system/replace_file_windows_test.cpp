@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 
+#include "support/replaced_contents.hpp"
 #include "support/work_folder.hpp"
 #include "system/replace_file.hpp"
 #include "system/system_error.hpp"
@@ -15,20 +16,7 @@ namespace tessark {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::readFile;
-using testing::WorkFolder;
-using testing::writeFile;
-
-constexpr std::string_view earlier = "the earlier report, longer than the new one\n";
-constexpr std::string_view fresh = "the new report\n";
-
-std::set<std::string> namesIn(const fs::path& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) {
-    names.insert(entry.path().filename().string());
-  }
-  return names;
-}
+using namespace testing;
 
 TEST(ReplaceFileWindows, AFailedRenameLeavesTheEarlierFileAndNoTemporary) {
   const WorkFolder work(false);

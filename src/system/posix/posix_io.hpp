@@ -1,6 +1,6 @@
-// What the POSIX side of the system layer shares: errors from errno, the status and identity of
-// a descriptor, and reads and writes that wait on a descriptor left non-blocking instead of
-// failing.
+// What the POSIX side of the system layer shares: errors from errno, the descriptors of the
+// standard streams, the status and identity of a descriptor, and reads and writes that wait on a
+// descriptor left non-blocking instead of failing.
 #pragma once
 
 #include <sys/stat.h>
@@ -9,12 +9,16 @@
 #include <cstdint>
 
 #include "system/file.hpp"
+#include "system/standard_streams.hpp"
 #include "system/system_error.hpp"
 
 namespace tessark::posix {
 
 // The SystemError for the error number `error`.
 SystemError errorFrom(int error);
+
+// The descriptor of a standard stream: 0, 1 or 2.
+int descriptorOf(StandardStream stream);
 
 // What fstat tells of `fd`. Throws SystemError.
 struct stat statusOf(int fd);

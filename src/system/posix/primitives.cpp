@@ -324,8 +324,8 @@ std::optional<StandardStream> standardStreamAt(std::string_view path) {
   if (::stat(std::string(path).c_str(), &file) != 0) return std::nullopt;
   for (const StandardStream stream : {StandardStream::output, StandardStream::error}) {
     struct stat status {};
-    const int fd = stream == StandardStream::output ? STDOUT_FILENO : STDERR_FILENO;
-    if (::fstat(fd, &status) == 0 && posix::identityOf(status) == posix::identityOf(file)) {
+    if (::fstat(posix::descriptorOf(stream), &status) == 0 &&
+        posix::identityOf(status) == posix::identityOf(file)) {
       return stream;
     }
   }

@@ -13,9 +13,8 @@
 #include "system/posix/posix_io.hpp"
 
 namespace tessark {
-namespace {
 
-int descriptorOf(StandardStream stream) {
+int posix::descriptorOf(StandardStream stream) {
   switch (stream) {
     case StandardStream::input:
       return STDIN_FILENO;
@@ -27,7 +26,7 @@ int descriptorOf(StandardStream stream) {
   return STDERR_FILENO;
 }
 
-}  // namespace
+using posix::descriptorOf;
 
 bool isOpen(StandardStream stream) {
   return ::fcntl(descriptorOf(stream), F_GETFD) >= 0 || errno != EBADF;

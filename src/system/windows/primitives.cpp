@@ -288,9 +288,8 @@ std::optional<StandardStream> standardStreamAt(std::string_view path) {
   if (::GetFileType(handle) != FILE_TYPE_DISK) return std::nullopt;
   BY_HANDLE_FILE_INFORMATION information{};
   if (!::GetFileInformationByHandle(handle, &information)) return std::nullopt;
-  for (const auto& [stream, id] : {std::pair{StandardStream::output, STD_OUTPUT_HANDLE},
-                                   std::pair{StandardStream::error, STD_ERROR_HANDLE}}) {
-    const HANDLE standard = ::GetStdHandle(id);
+  for (const StandardStream stream : {StandardStream::output, StandardStream::error}) {
+    const HANDLE standard = ::GetStdHandle(windows::standardHandleId(stream));
     BY_HANDLE_FILE_INFORMATION streamInformation{};
     if (standard != nullptr && standard != INVALID_HANDLE_VALUE &&
         ::GetFileType(standard) == FILE_TYPE_DISK &&

@@ -8,18 +8,23 @@
 #include "system/windows/windows_io.hpp"
 
 namespace tessark {
-namespace {
 
-HANDLE handleOf(StandardStream stream) {
+DWORD windows::standardHandleId(StandardStream stream) {
   switch (stream) {
     case StandardStream::input:
-      return ::GetStdHandle(STD_INPUT_HANDLE);
+      return STD_INPUT_HANDLE;
     case StandardStream::output:
-      return ::GetStdHandle(STD_OUTPUT_HANDLE);
+      return STD_OUTPUT_HANDLE;
     case StandardStream::error:
       break;
   }
-  return ::GetStdHandle(STD_ERROR_HANDLE);
+  return STD_ERROR_HANDLE;
+}
+
+namespace {
+
+HANDLE handleOf(StandardStream stream) {
+  return ::GetStdHandle(windows::standardHandleId(stream));
 }
 
 }  // namespace

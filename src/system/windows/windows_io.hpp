@@ -1,5 +1,5 @@
 // What the Windows side of the system layer shares: errors from GetLastError(), paths in the
-// system's wide characters, and reads and writes over a handle.
+// system's wide characters, the ids of the standard handles, and reads and writes over a handle.
 #pragma once
 
 #include <windows.h>
@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "system/file.hpp"
+#include "system/standard_streams.hpp"
 #include "system/system_error.hpp"
 
 namespace tessark::windows {
@@ -26,6 +27,9 @@ std::wstring widePath(std::string_view path);
 
 // The wide path `path` in UTF-8, as the rest of the program names files. Throws SystemError.
 std::string narrowPath(std::wstring_view path);
+
+// What GetStdHandle and SetStdHandle call a standard stream.
+DWORD standardHandleId(StandardStream stream);
 
 // Reads at most `size` bytes from `handle`; returns 0 at its end (for a pipe, when its writer
 // closed it). Throws SystemError.
