@@ -29,8 +29,8 @@ using testing::runTessark;
 using testing::WorkFolder;
 
 using testing::leftIn;
-using testing::typicalInput;
 using testing::undisturbed;
+using testing::texts::typicalInput;
 constexpr auto& workFiles = testing::writtenFiles;
 
 // Runs the program in `folder` through the shell after `setup`, with `redirections` on its

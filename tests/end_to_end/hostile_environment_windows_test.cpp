@@ -28,8 +28,8 @@ using testing::runTessarkWith;
 using testing::WorkFolder;
 
 using testing::leftIn;
-using testing::typicalInput;
 using testing::undisturbed;
+using testing::texts::typicalInput;
 constexpr auto& workFiles = testing::writtenFiles;
 
 bool contains(const std::string& text, std::string_view part) {

@@ -29,6 +29,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace testing;
+using texts::typicalInput;
 
 // What an undisturbed typical run prints and reports.
 const Reference& sword() {

@@ -7,13 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "support/dialogue_texts.hpp"
 #include "support/run_program_process.hpp"
 #include "support/work_folder.hpp"
 
 namespace tessark::testing {
-
-// The typical run: a magical normal Short Sword with the prefix Jagged and the suffix Worth.
-inline constexpr std::string_view typicalInput = "1\n1\n1\n1\n3\n2\n1\n6\n1\n";
 
 // Every file a run writes.
 inline constexpr std::array<std::string_view, 8> writtenFiles{
@@ -28,7 +26,7 @@ inline std::string leftIn(const std::filesystem::path& folder, const std::string
 }
 
 // What a run with `input` leaves in an undisturbed folder.
-inline std::string undisturbed(std::string_view input = typicalInput) {
+inline std::string undisturbed(std::string_view input = texts::typicalInput) {
   WorkFolder folder;
   return leftIn(folder.path(), runTessark(folder.path(), input).out);
 }
@@ -38,7 +36,7 @@ struct Reference {
   std::string out, report;
 };
 
-inline Reference referenceRun(std::string_view input = typicalInput) {
+inline Reference referenceRun(std::string_view input = texts::typicalInput) {
   WorkFolder folder;
   return {runTessark(folder.path(), input).out, readFile(folder.path() / "The Item.txt")};
 }
