@@ -22,9 +22,13 @@ constexpr const DescriptionEntry* findEntry(std::span<const DescriptionEntry> ta
   return nullptr;
 }
 
-// True when `table` has an entry whose key is exactly `name`.
+// True when `table` has an entry whose key is exactly `name`. No address is compared: the
+// sanitizers' checks of pointers would keep that out of a constant expression.
 constexpr bool hasEntry(std::span<const DescriptionEntry> table, std::string_view name) {
-  return findEntry(table, name) != nullptr;
+  for (const DescriptionEntry& entry : table) {
+    if (entry.key == name) return true;
+  }
+  return false;
 }
 
 // The description of the affix that `tag` names, in the table of its kind; nullptr for a tag
@@ -39,7 +43,10 @@ constexpr const DescriptionEntry* descriptionOf(AffixTag tag) {
 // True when `tag` names an affix whose description the modifier list can take: every tag that a
 // menu returns must, or the affix would vanish from the report.
 constexpr bool isDescribed(AffixTag tag) {
-  return descriptionOf(tag) != nullptr;
+  if (tag.empty()) return false;
+  if (tag.front() == prefixKind) return hasEntry(prefixDescriptions, tag.substr(1));
+  if (tag.front() == suffixKind) return hasEntry(suffixDescriptions, tag.substr(1));
+  return false;
 }
 
 }  // namespace tessark
