@@ -239,7 +239,7 @@ TEST(ReplaceFilePosix, AChangeBetweenTheLookAndTheRenameTouchesNothing) {
 TEST(ReplaceFilePosix, TemporariesOfKilledRunsAreRemovedButNotThoseOfALiveRun) {
   if (!haveStrace()) GTEST_SKIP() << "strace is needed to hold a run back";
   const Reports reports;
-  const std::string hold = "-e inject=fsync:delay_enter=3000000:when=1";
+  const std::string hold = "-e inject=fsync:delay_enter=6000000:when=1";
   // A run killed while its temporary file stands.
   const pid_t killed = startHelper(hold, "killed");
   const std::string abandoned = newNameIn(".", {});
