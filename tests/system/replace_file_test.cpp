@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 
+#include "support/second_name.hpp"
 #include "support/work_folder.hpp"
 #include "system/held_folder.hpp"
 #include "system/system_error.hpp"
@@ -16,6 +17,7 @@ namespace tessark {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::makeSecondName;
 using testing::readFile;
 using testing::WorkFolder;
 using testing::writeFile;
@@ -62,7 +64,7 @@ TEST(ReplaceFile, AFileWithASecondNameIsWrittenInPlace) {
   const WorkFolder work(false);
   fs::create_directory("elsewhere");
   writeFile("report", earlier);
-  fs::create_hard_link("report", "elsewhere/second");
+  if (!makeSecondName("report", "elsewhere/second")) GTEST_SKIP() << "no hard links here";
   replaceFile("report", fresh);
   EXPECT_EQ(readFile("elsewhere/second"), fresh);
   EXPECT_EQ(identityOf("report"), identityOf("elsewhere/second"));
