@@ -33,6 +33,8 @@ namespace tessark {
 // Windows: the attributes, read-only among them, are kept instead of the mode and group.
 // Windows: no folder is synced; MoveFileExW writes the rename through instead.
 // Windows: links are followed as the system follows them; no folder there is sticky.
+// Browser: nothing reaches a disk; the page stores the whole folder after a run, node's files
+// are not synced.
 void replaceFile(std::string_view path, std::string_view content);
 
 // Where `path` leads from the working folder, links followed; nothing when that cannot be told.
