@@ -21,6 +21,18 @@ void waitFor(int fd, short events) {
 
 }  // namespace
 
+int descriptorOf(StandardStream stream) {
+  switch (stream) {
+    case StandardStream::input:
+      return STDIN_FILENO;
+    case StandardStream::output:
+      return STDOUT_FILENO;
+    case StandardStream::error:
+      break;
+  }
+  return STDERR_FILENO;
+}
+
 SystemError errorFrom(int error) {
   switch (error) {
     case ENOENT:

@@ -14,18 +14,6 @@
 
 namespace tessark {
 
-int posix::descriptorOf(StandardStream stream) {
-  switch (stream) {
-    case StandardStream::input:
-      return STDIN_FILENO;
-    case StandardStream::output:
-      return STDOUT_FILENO;
-    case StandardStream::error:
-      break;
-  }
-  return STDERR_FILENO;
-}
-
 using posix::descriptorOf;
 
 bool isOpen(StandardStream stream) {

@@ -44,19 +44,9 @@ EM_JS(int, writeToHost, (int stream, const char* text, int size), {
 });
 // clang-format on
 
-int descriptorOf(StandardStream stream) {
-  switch (stream) {
-    case StandardStream::input:
-      return STDIN_FILENO;
-    case StandardStream::output:
-      return STDOUT_FILENO;
-    case StandardStream::error:
-      break;
-  }
-  return STDERR_FILENO;
-}
-
 }  // namespace
+
+using posix::descriptorOf;
 
 // A host always supplies all three streams.
 bool isOpen(StandardStream stream) {
