@@ -51,9 +51,6 @@ struct Place {
   const File& folder() const { return ownFolder.isOpen() ? ownFolder : *startFolder; }
 };
 
-// The permissions of a new file with no earlier one to take them from.
-std::uint32_t defaultPermissions();
-
 // Opens the folder at `path` and, when `exclusive`, takes its lock without waiting; the lock ends
 // with the process. Throws SystemError: heldByAnotherRun when another process holds the lock.
 File holdFolder(std::string_view path, bool exclusive);
@@ -73,11 +70,22 @@ Entry entryAt(const Place& place);
 // taken since it was looked at fails with FailureKind::changed.
 File openAt(const Place& place, OpenMode mode, bool create);
 
-// Makes the new file `name` in the folder of `place`, exclusively and never through a link, with
-// `permissions`, and claims it for this run, so that no other run takes it for abandoned. Nothing
-// when the name is taken, or when another run claimed it first.
-std::optional<File> createClaimed(const Place& place, std::string_view name,
-                                  std::uint32_t permissions);
+// Makes the new file `name` in the folder of `place`, exclusively and never through a link, and
+// claims it for this run, so that no other run takes it for abandoned. It is made for the user
+// alone while an `earlier` file stands, whose permissions keepOwnership gives it later; with none,
+// as a new file is made. Nothing when the name is taken, or when another run claimed it first.
+std::optional<File> createClaimed(const Place& place, std::string_view name, const Entry& earlier);
+
+// Takes the lock that keeps two runs from writing `file` in place at once, waiting a little for
+// another run's; false when it stays taken.
+bool lockForWriting(const File& file);
+
+// Whether the missing name at `place` is a link that leads nowhere, which the system hides from a
+// look (Wine does); writing through it with openThroughLink makes its target.
+bool isDanglingLink(const Place& place);
+
+// Opens the link at `place` for writing, following it and making its target.
+File openThroughLink(const Place& place);
 
 // Gives the new `file` the permissions and group of `earlier`; false when the user may not give
 // it that group.
@@ -101,7 +109,8 @@ void removeIfAbandoned(const Place& place, std::string_view name);
 void syncFolder(const Place& place);
 
 // The standard stream, output or error, that writes to the file that `path` leads to, as the
-// system follows it; nothing for none.
+// system follows it (a link to /dev/stdout leads to a pipe that no walk can name); nothing for
+// none. Ask only once the walk to `path` found no link that must not be followed.
 std::optional<StandardStream> standardStreamAt(std::string_view path);
 
 // The error of writing to a folder as if it were a file, in the system's words.

@@ -42,11 +42,12 @@ class Temporary {
 
   File& file() { return file_; }
 
-  // Puts it in the place of the target and closes it; the claim holds until then.
+  // Puts it in the place of the target and lets it go; the claim holds until then. What was
+  // written was synced before: a failure to close now cannot take it back.
   void renameOver(const Entry& earlier) {
     primitives::renameOver(place_, name_, earlier);
     renamed_ = true;
-    file_.close();
+    const File released = std::move(file_);
   }
 
  private:
@@ -69,28 +70,24 @@ std::string newTemporaryName() {
   return name;
 }
 
-// Makes this run's temporary file beside `place`. A name already taken, by whatever stands
-// there, is never used: another is drawn.
-std::optional<Temporary> makeTemporary(const Place& place, std::uint32_t permissions) {
-  for (int attempt = 0; attempt < 64; ++attempt) {
-    std::string name = newTemporaryName();
-    if (std::optional<File> file = primitives::createClaimed(place, name, permissions)) {
-      return std::optional<Temporary>(std::in_place, place, std::move(name), std::move(*file));
-    }
-  }
-  throw SystemError(FailureKind::other, "no free name for a temporary file");
-}
-
-// This run's temporary file beside `place`; nothing where the folder lets no file be made, but
-// the earlier file may still be written in place.
-std::optional<Temporary> tryMakeTemporary(const Place& place, const Entry& earlier) {
-  const bool exists = earlier.kind != EntryKind::missing;
+// Makes this run's temporary file beside `place`, where `earlier` stands. A name already taken, by
+// whatever stands there, is never used: another is drawn. Nothing where the folder lets no file be
+// made but the earlier file may still be written in place.
+std::optional<Temporary> makeTemporary(const Place& place, const Entry& earlier) {
   try {
-    return makeTemporary(place, exists ? earlier.permissions : primitives::defaultPermissions());
+    for (int attempt = 0; attempt < 64; ++attempt) {
+      std::string name = newTemporaryName();
+      if (std::optional<File> file = primitives::createClaimed(place, name, earlier)) {
+        return std::optional<Temporary>(std::in_place, place, std::move(name), std::move(*file));
+      }
+    }
   } catch (const SystemError& error) {
-    if (error.kind() == FailureKind::notPermitted && exists) return std::nullopt;
+    if (error.kind() == FailureKind::notPermitted && earlier.kind != EntryKind::missing) {
+      return std::nullopt;
+    }
     throw;
   }
+  throw SystemError(FailureKind::other, "no free name for a temporary file");
 }
 
 // Removes the temporary files that killed runs left beside `place`.
@@ -105,8 +102,15 @@ void removeAbandoned(const Place& place) {
 // was looked at.
 void writeInPlace(const Place& place, const Entry& earlier, std::string_view content) {
   File file = primitives::openAt(place, OpenMode::rewrite, false);
-  if (earlier.kind == EntryKind::regular && file.identity() != earlier.identity) {
-    throw SystemError(FailureKind::changed, "it changed while the run was writing it");
+  if (earlier.kind == EntryKind::regular) {
+    if (file.identity() != earlier.identity) {
+      throw SystemError(FailureKind::changed, "it changed while the run was writing it");
+    }
+    // Two runs cutting and writing one file by turns would leave one report's head on the other's
+    // tail.
+    if (!primitives::lockForWriting(file)) {
+      throw SystemError(FailureKind::other, "another program keeps it locked");
+    }
   }
   file.replaceContent(content);
 }
@@ -141,6 +145,18 @@ bool replaceOnce(std::string_view path, std::string_view content) {
   const File start = workingFolder();
   const Place place = primitives::locate(start, "", path);
   const Entry earlier = primitives::entryAt(place);
+  // Where standard output or error goes, the content follows what the stream has written: a new
+  // file would take the player's log away from the stream.
+  if (const std::optional<StandardStream> stream = primitives::standardStreamAt(path)) {
+    if (!writeStandard(*stream, content.data(), content.size())) {
+      throw SystemError(FailureKind::other, "the standard stream it leads to cannot be written");
+    }
+    return true;
+  }
+  if (earlier.kind == EntryKind::missing && primitives::isDanglingLink(place)) {
+    primitives::openThroughLink(place).replaceContent(content);
+    return true;
+  }
   switch (earlier.kind) {
     case EntryKind::folder:
       throw primitives::folderError();
@@ -162,7 +178,7 @@ bool replaceOnce(std::string_view path, std::string_view content) {
   }
 
   removeAbandoned(place);
-  std::optional<Temporary> temporary = tryMakeTemporary(place, earlier);
+  std::optional<Temporary> temporary = makeTemporary(place, earlier);
   if (temporary && earlier.kind == EntryKind::regular &&
       !primitives::keepOwnership(temporary->file(), earlier)) {
     temporary.reset();
@@ -187,22 +203,12 @@ bool replaceOnce(std::string_view path, std::string_view content) {
 }  // namespace
 
 void replaceFile(std::string_view path, std::string_view content) {
-  // Where standard output or error goes, the content follows what the stream has written: a new
-  // file would take the player's log away from the stream.
-  if (const std::optional<StandardStream> stream = primitives::standardStreamAt(path)) {
-    if (!writeStandard(*stream, content.data(), content.size())) {
-      throw SystemError(FailureKind::other, "the standard stream it leads to cannot be written");
-    }
-    return;
-  }
-  for (int look = 1; look < mostLooks; ++look) {
+  for (int look = 0; look < mostLooks; ++look) {
     if (replaceOnce(path, content)) return;
   }
-  if (!replaceOnce(path, content)) {
-    throw SystemError(FailureKind::changed,
-                      "other runs kept replacing it while this run was writing it; nothing was "
-                      "replaced");
-  }
+  throw SystemError(FailureKind::changed,
+                    "other runs kept replacing it while this run was writing it; nothing was "
+                    "replaced");
 }
 
 std::optional<FileTarget> targetOfPath(std::string_view path) {

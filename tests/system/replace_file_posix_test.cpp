@@ -96,13 +96,13 @@ std::string runHelper(const std::string& options, const std::string& target, int
   return outcomeOfHelper(startHelper(options, target, times));
 }
 
-// Waits until a name that `known` does not hold appears in `folder`: the temporary file of a
+// Waits until a temporary file's name that `known` does not hold appears in `folder`: that of a
 // run held back by strace. Empty when none does.
 std::string newNameIn(const fs::path& folder, const std::set<std::string>& known) {
   std::string found;
   waitUntil([&] {
     for (const std::string& name : namesIn(folder)) {
-      if (!known.contains(name)) found = name;
+      if (name.starts_with(".tessark-") && !known.contains(name)) found = name;
     }
     return !found.empty();
   });

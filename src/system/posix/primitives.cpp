@@ -14,8 +14,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <string>
+#include <thread>
 
 #include "system/posix/posix_io.hpp"
 
@@ -35,7 +37,10 @@ File openFolderAt(int folder, const std::string& name) {
   }
 #endif
   if (fd < 0) {
-    if (errno == ELOOP) throw SystemError(FailureKind::changed, std::strerror(errno));
+    // A link that took the place of the folder looked at fails so, with ELOOP or ENOTDIR.
+    if (errno == ELOOP || errno == ENOTDIR) {
+      throw SystemError(FailureKind::changed, std::strerror(errno));
+    }
     throw posix::errorFrom(errno);
   }
   return File(fd);
@@ -132,10 +137,6 @@ int flagsOf(OpenMode mode) {
 
 }  // namespace
 
-std::uint32_t defaultPermissions() {
-  return 0666;
-}
-
 File holdFolder(std::string_view path, bool exclusive) {
   const int fd = ::open(std::string(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) throw posix::errorFrom(errno);
@@ -227,12 +228,13 @@ File openAt(const Place& place, OpenMode mode, bool create) {
   return File(fd);
 }
 
-std::optional<File> createClaimed(const Place& place, std::string_view name,
-                                  std::uint32_t permissions) {
+std::optional<File> createClaimed(const Place& place, std::string_view name, const Entry& earlier) {
   const std::string named(name);
+  // For the user alone until keepOwnership gives it the earlier file's group and mode: a member
+  // of the user's own group must not open it meanwhile.
+  const mode_t mode = earlier.kind == EntryKind::missing ? 0666 : 0600;
   const int fd = ::openat(place.folder().native(), named.c_str(),
-                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC,
-                          static_cast<mode_t>(permissions & 0777));
+                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, mode);
   if (fd < 0) {
     if (errno == EEXIST) return std::nullopt;
     throw posix::errorFrom(errno);
@@ -262,6 +264,25 @@ bool keepOwnership(File& file, const Entry& earlier) {
     throw posix::errorFrom(errno);
   }
   return true;
+}
+
+bool lockForWriting(const File& file) {
+  // Bounded: a lock that another program keeps must not hang the run.
+  for (int attempt = 0; attempt < 200; ++attempt) {
+    if (::flock(file.native(), LOCK_EX | LOCK_NB) == 0) return true;
+    if (errno != EWOULDBLOCK && errno != EINTR) return true;  // no locks here: nothing to wait for
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return false;
+}
+
+bool isDanglingLink(const Place&) {
+  // The walk followed every link itself: a missing name is no link.
+  return false;
+}
+
+File openThroughLink(const Place& place) {
+  return openAt(place, OpenMode::rewrite, false);
 }
 
 void renameOver(const Place& place, std::string_view from, const Entry&) {
@@ -314,8 +335,11 @@ void removeIfAbandoned(const Place& place, std::string_view name) {
 }
 
 void syncFolder(const Place& place) {
-  // Some file systems cannot sync a folder, and say so with EINVAL.
-  if (::fsync(place.folder().native()) != 0 && errno != EINVAL) throw posix::errorFrom(errno);
+  // Some file systems cannot sync a folder, and say so with EINVAL; a folder opened for searching
+  // alone (O_PATH) cannot be synced either, with EBADF.
+  if (::fsync(place.folder().native()) != 0 && errno != EINVAL && errno != EBADF) {
+    throw posix::errorFrom(errno);
+  }
 }
 
 std::optional<StandardStream> standardStreamAt(std::string_view path) {

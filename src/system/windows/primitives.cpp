@@ -72,20 +72,10 @@ std::wstring finalPathOf(HANDLE file, const std::wstring& path) {
 std::pair<std::wstring, std::wstring> split(const std::wstring& path) {
   const std::size_t slash = path.find_last_of(L"\\/");
   if (slash == std::wstring::npos) return {L".", path};
-  return {path.substr(0, slash == 0 ? 1 : slash), path.substr(slash + 1)};
-}
-
-// Whether a name that cannot be opened stands in its folder all the same: a link that leads
-// nowhere, which only making a file under its name shows. The probe is gone when it is closed.
-bool danglingLinkAt(const std::wstring& path) {
-  const HANDLE probe = ::CreateFileW(path.c_str(), GENERIC_WRITE, windows::shareAll, nullptr,
-                                     CREATE_NEW, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-  if (probe != INVALID_HANDLE_VALUE) {
-    ::CloseHandle(probe);
-    return false;
-  }
-  const DWORD error = ::GetLastError();
-  return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS;
+  std::wstring folder = path.substr(0, slash == 0 ? 1 : slash);
+  // "E:" alone names the volume, not its root folder.
+  if (folder.ends_with(L':')) folder += L'\\';
+  return {folder, path.substr(slash + 1)};
 }
 
 // Removes the file at `path`, read-only or not; false when it stays.
@@ -96,10 +86,6 @@ bool removeFile(const std::wstring& path) {
 }
 
 }  // namespace
-
-std::uint32_t defaultPermissions() {
-  return 0;
-}
 
 File holdFolder(std::string_view path, bool exclusive) {
   const std::wstring wide = windows::widePath(path);
@@ -153,7 +139,7 @@ Entry entryAt(const Place& place) {
     if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) {
       throw windows::errorFrom(error);
     }
-    return danglingLinkAt(path) ? Entry{.kind = EntryKind::other} : Entry{};
+    return {};
   }
   const File file(handle);
   // A device or a pipe has no content to replace.
@@ -174,9 +160,7 @@ File openAt(const Place& place, OpenMode mode, bool create) {
   DWORD access = GENERIC_READ;
   if (mode == OpenMode::rewrite) access = GENERIC_WRITE;
   if (mode == OpenMode::append) access = FILE_APPEND_DATA;
-  // Writing through a link that leads nowhere makes its target.
-  DWORD disposition = mode == OpenMode::read ? OPEN_EXISTING : OPEN_ALWAYS;
-  if (create) disposition = CREATE_NEW;
+  const DWORD disposition = create ? CREATE_NEW : OPEN_EXISTING;
   const std::wstring path = pathOf(place, place.name);
   const HANDLE handle =
       ::CreateFileW(path.c_str(), access | FILE_READ_ATTRIBUTES, windows::shareAll, nullptr,
@@ -197,14 +181,14 @@ File openAt(const Place& place, OpenMode mode, bool create) {
   return File(handle);
 }
 
-std::optional<File> createClaimed(const Place& place, std::string_view name,
-                                  std::uint32_t permissions) {
+std::optional<File> createClaimed(const Place& place, std::string_view name, const Entry& earlier) {
   // Written while not yet read-only; that attribute comes with the rename. Shared for deleting,
   // so that it can be renamed while this run holds it.
   const std::wstring path = pathOf(place, name);
+  const DWORD attributes = earlier.kind == EntryKind::regular ? earlier.permissions : 0;
   const HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_WRITE | FILE_READ_ATTRIBUTES,
                                       FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
-                                      orNormal(permissions & ~FILE_ATTRIBUTE_READONLY), nullptr);
+                                      orNormal(attributes & ~FILE_ATTRIBUTE_READONLY), nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
     const DWORD error = ::GetLastError();
     if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) return std::nullopt;
@@ -212,7 +196,52 @@ std::optional<File> createClaimed(const Place& place, std::string_view name,
   }
   File file(handle);
   if (!lockClaim(handle)) return std::nullopt;
+  // Another run may have taken it for abandoned between its making and the lock.
+  FILE_STANDARD_INFO information{};
+  if (!::GetFileInformationByHandleEx(handle, FileStandardInfo, &information, sizeof information) ||
+      information.DeletePending) {
+    return std::nullopt;
+  }
   return file;
+}
+
+bool lockForWriting(const File& file) {
+  // Bounded: a lock that another program keeps must not hang the run.
+  for (int attempt = 0; attempt < 200; ++attempt) {
+    if (lockClaim(file.native())) return true;
+    ::Sleep(10);
+  }
+  return false;
+}
+
+bool isDanglingLink(const Place& place) {
+  const std::wstring path = pathOf(place, place.name);
+  // Windows opens the link itself.
+  const HANDLE link = openForLooking(path, FILE_FLAG_OPEN_REPARSE_POINT);
+  if (link != INVALID_HANDLE_VALUE) {
+    ::CloseHandle(link);
+    return true;
+  }
+  // Wine hides a Unix link that leads nowhere from every look; only making a file under its name
+  // shows it. The probe is gone when it is closed.
+  const HANDLE probe = ::CreateFileW(path.c_str(), GENERIC_WRITE, windows::shareAll, nullptr,
+                                     CREATE_NEW, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  if (probe != INVALID_HANDLE_VALUE) {
+    ::CloseHandle(probe);
+    return false;
+  }
+  const DWORD error = ::GetLastError();
+  return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS;
+}
+
+File openThroughLink(const Place& place) {
+  // Opening the link for writing follows it, and makes its target.
+  const std::wstring path = pathOf(place, place.name);
+  const HANDLE handle =
+      ::CreateFileW(path.c_str(), GENERIC_WRITE | FILE_READ_ATTRIBUTES, windows::shareAll, nullptr,
+                    OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) throw windows::lastError();
+  return File(handle);
 }
 
 bool keepOwnership(File&, const Entry&) {
@@ -243,7 +272,11 @@ void renameOver(const Place& place, std::string_view from, const Entry& current)
 }
 
 void removeAt(const Place& place, std::string_view name) {
-  removeFile(pathOf(place, name));
+  try {
+    removeFile(pathOf(place, name));
+  } catch (const SystemError&) {
+    // Left for a later run, as a failure to remove is.
+  }
 }
 
 std::vector<std::string> namesIn(const Place& place, std::string_view prefix) {
