@@ -27,7 +27,7 @@ constexpr std::string_view usage =
     "  1  the run stopped early, with the reason on standard error: the folder files\n"
     "     is missing or used by another run, a work file in it is not a regular\n"
     "     file, two work files are one file, standard input or output was closed,\n"
-    "     the input ended where an answer is required or could not be read, memory\n"
+    "     the input ended before the item was described or could not be read, memory\n"
     "     ran out, or a file or the dialogue could not be written completely\n"
     "\n"
     "Example: a magical Short Sword with the prefix Jagged and the suffix Worth,\n"

@@ -122,4 +122,9 @@ void readRequiredChoice(Console& console, std::int32_t& answer, std::string_view
   }
 }
 
+bool answersEnded(const Console& console) {
+  // Only a read that meets the end of the input fails the stream; a reply without digits does not.
+  return console.in.fail();
+}
+
 }  // namespace tessark

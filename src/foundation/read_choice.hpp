@@ -21,4 +21,8 @@ bool readChoice(Console& console, std::int32_t& answer);
 // throws RunStopped naming the question, since asking again could never bring an answer.
 void readRequiredChoice(Console& console, std::int32_t& answer, std::string_view question);
 
+// True once a read found the input at its end: a menu that reads once went on without its
+// answer, so the item is not the one the player meant to describe.
+bool answersEnded(const Console& console);
+
 }  // namespace tessark

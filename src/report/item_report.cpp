@@ -8,6 +8,7 @@
 
 #include "catalogue/categories.hpp"
 #include "foundation/item_record.hpp"
+#include "foundation/read_choice.hpp"
 #include "foundation/run_stopped.hpp"
 #include "report/distinct_files.hpp"
 #include "report/file_failure_message.hpp"
@@ -79,6 +80,13 @@ void ItemRecord::writeItemReport(Console& console) const {
   // programs do to them meanwhile.
   const SplitTexts split = splitModifierList(appliedAffixes);
   writeSplitFiles(split);
+  // A menu went on without its answer: the item is only part of the one meant, and must not take
+  // the place of the earlier report.
+  if (answersEnded(console)) {
+    throw RunStopped(
+        "Tessark: the answers ended before the item was described; \"The Item.txt\" was left as "
+        "it was.");
+  }
   // Composed whole before the earlier report is touched: a failure on the way leaves it as it was.
   const std::string report = composeReport(*this, split);
   requireDistinctFiles();

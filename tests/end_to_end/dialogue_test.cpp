@@ -332,6 +332,34 @@ TEST(Dialogue, InputEndingInAnAskAgainLoopStopsWithoutReport) {
   expectStoppedByEndOfInput("2\n1\n1\n1\n0\n", join({sword, prefixCountPrompt, suffixCountPrompt}));
 }
 
+TEST(Dialogue, AnswersEndingAtAMenuThatReadsOnceLeaveTheEarlierReport) {
+  WorkFolder folder;
+  testing::writeFile("The Item.txt", "earlier report\n");
+  // A rare Ornate Plate with two prefixes and a suffix: the answers end after the first prefix.
+  const ProcessResult run = runTessark(folder.path(), "2\n11\n2\n15\n2\n1\n1\n6\n");
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.exitStatus, 1);
+  EXPECT_EQ(run.err,
+            "Tessark: the answers ended before the item was described; \"The Item.txt\" was left "
+            "as it was.\n");
+  EXPECT_EQ(run.out,
+            join({banner, classificationMenu, categoryMenu, qualityMenu, exceptionalArmorMenu,
+                  prefixCountPrompt, suffixCountPrompt, rulesBanner, armorPrefixGroups,
+                  defensePrefixRows, armorPrefixGroups, armorSuffixGroups}));
+  EXPECT_EQ(readFile("The Item.txt"), "earlier report\n");
+  // The work files are written all the same, the split included.
+  expectWorkFiles({{true, "Holy", "181% Defense", "200% Defense"}});
+  EXPECT_EQ(contents(folder.path()), finishedFolder);
+}
+
+TEST(Dialogue, ALastAnswerWithoutLineEndIsAnAnswer) {
+  WorkFolder folder;
+  std::string input(typicalInput);
+  input.pop_back();
+  expectFinished(folder, input, join({typicalDialogue, closingMessage}), std::string(typicalReport),
+                 {jagged, worth});
+}
+
 TEST(Dialogue, MissingFilesFolderStopsBeforeTheBanner) {
   WorkFolder folder(false);
   const ProcessResult run = runTessark(folder.path(), typicalInput);
