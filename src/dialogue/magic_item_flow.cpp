@@ -23,7 +23,7 @@ constexpr std::string_view modificationPrompt = modificationMenu.back();
 
 }  // namespace
 
-void describeMagicItem(Console& console) {
+void describeMagicItem(Console& console, WorkFiles& files) {
   ItemRecord item;
   item.clearRanges();
   item.chooseCategory(console);
@@ -35,20 +35,20 @@ void describeMagicItem(Console& console) {
     readRequiredChoice(console, answer, modificationPrompt);
     if (answer == 1) {
       item.affixSlots[0] = item.choosePrefix(console);
-      item.applyAffix(item.affixSlots[0]);
+      item.applyAffix(files, item.affixSlots[0]);
       break;
     }
     if (answer == 2) {
       item.affixSlots[0] = item.chooseSuffix(console);
-      item.applyAffix(item.affixSlots[0]);
+      item.applyAffix(files, item.affixSlots[0]);
       break;
     }
     if (answer == 3) {
       // Both menus come before both applications, the prefix first.
       item.affixSlots[0] = item.choosePrefix(console);
       item.affixSlots[1] = item.chooseSuffix(console);
-      item.applyAffix(item.affixSlots[0]);
-      item.applyAffix(item.affixSlots[1]);
+      item.applyAffix(files, item.affixSlots[0]);
+      item.applyAffix(files, item.affixSlots[1]);
       break;
     }
     console.out << "\nError: Incorrect Enter, 1-3 only\n";
@@ -56,7 +56,7 @@ void describeMagicItem(Console& console) {
 
   // An item whose affixes were all refused still reports its base range.
   item.fillBaseRanges();
-  item.writeItemReport(console);
+  item.writeItemReport(console, files);
 }
 
 }  // namespace tessark

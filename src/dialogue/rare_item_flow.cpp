@@ -42,7 +42,7 @@ std::int32_t readCount(Console& console, std::string_view lead, std::string_view
 
 }  // namespace
 
-void describeRareItem(Console& console) {
+void describeRareItem(Console& console, WorkFiles& files) {
   ItemRecord item;
   item.clearRanges();
   item.chooseCategory(console);
@@ -54,15 +54,16 @@ void describeRareItem(Console& console) {
 
   // All prefix menus, then all prefixes applied; then the same for the suffixes.
   for (std::size_t i = 0; i < prefixes; ++i) item.affixSlots[i] = item.choosePrefix(console);
-  for (std::size_t i = 0; i < prefixes; ++i) item.applyAffix(item.affixSlots[i]);
+  for (std::size_t i = 0; i < prefixes; ++i) item.applyAffix(files, item.affixSlots[i]);
   for (std::size_t i = 0; i < suffixes; ++i) {
     item.affixSlots[firstSuffixSlot + i] = item.chooseSuffix(console);
   }
-  for (std::size_t i = 0; i < suffixes; ++i) item.applyAffix(item.affixSlots[firstSuffixSlot + i]);
+  for (std::size_t i = 0; i < suffixes; ++i)
+    item.applyAffix(files, item.affixSlots[firstSuffixSlot + i]);
 
   // An item without affixes still reports its base range.
   item.fillBaseRanges();
-  item.writeItemReport(console);
+  item.writeItemReport(console, files);
 }
 
 }  // namespace tessark

@@ -1,9 +1,9 @@
 // runProgram: the run from start to end: the work folder taken, the banner, the classification
 // asked until it is 1 or 2 and its flow, and status 1 with its message for a run that stops.
 
-// It makes sure that the work files are distinct and empties the modifier list before the banner;
-// the flows are magic_item_flow.cpp and rare_item_flow.cpp. A RunStopped thrown anywhere beneath
-// ends the run here.
+// It holds the work files, which makes sure that they are distinct, and empties the modifier list
+// before the banner; the flows are magic_item_flow.cpp and rare_item_flow.cpp. A RunStopped thrown
+// anywhere beneath ends the run here.
 #include "dialogue/run_program.hpp"
 
 #include <array>
@@ -14,9 +14,8 @@
 #include "foundation/print_lines.hpp"
 #include "foundation/read_choice.hpp"
 #include "foundation/run_stopped.hpp"
-#include "report/distinct_files.hpp"
 #include "report/modifier_list.hpp"
-#include "report/work_folder_lock.hpp"
+#include "work_files/held_work_files.hpp"
 
 namespace tessark {
 namespace {
@@ -42,9 +41,8 @@ constexpr std::string_view classificationPrompt = "What classification of item: 
 int runProgram(Console& console) {
   try {
     // Held to the end of the run: nothing may change the work files of another run.
-    const WorkFolderLock lock;
-    requireDistinctFiles();
-    emptyModifierList();
+    HeldWorkFiles files;
+    emptyModifierList(files);
     printLines(console.out, banner);
     std::int32_t answer = 0;
     for (;;) {
@@ -53,9 +51,9 @@ int runProgram(Console& console) {
       readRequiredChoice(console, answer, classificationPrompt);
       if (answer == 1 || answer == 2) {
         if (answer == 1) {
-          describeMagicItem(console);
+          describeMagicItem(console, files);
         } else {
-          describeRareItem(console);
+          describeRareItem(console, files);
         }
         // The closing message too must have been shown.
         console.out.flush();

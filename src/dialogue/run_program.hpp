@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "foundation/console.hpp"
+#include "foundation/work_files.hpp"
 
 namespace tessark {
 
@@ -13,15 +14,15 @@ namespace tessark {
 inline constexpr std::string_view outOfMemoryMessage =
     "Tessark: there is not enough memory to go on.";
 
-// The whole run: empties the modifier list, prints the banner, asks for the classification and
-// runs its flow. Returns the exit status: 0 when the report was written, 1 when the run stopped
-// early (the reason is on the error stream), out of memory included.
+// The whole run: holds the work files, empties the modifier list, prints the banner, asks for the
+// classification and runs its flow. Returns the exit status: 0 when the report was written, 1
+// when the run stopped early (the reason is on the error stream), out of memory included.
 int runProgram(Console& console);
 
-// The flow of a magical item: one prefix, one suffix or both.
-void describeMagicItem(Console& console);
+// The flow of a magical item: one prefix, one suffix or both, written to `files`.
+void describeMagicItem(Console& console, WorkFiles& files);
 
-// The flow of a rare item: up to three prefixes and up to three suffixes.
-void describeRareItem(Console& console);
+// The flow of a rare item: up to three prefixes and up to three suffixes, written to `files`.
+void describeRareItem(Console& console, WorkFiles& files);
 
 }  // namespace tessark

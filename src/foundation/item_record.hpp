@@ -9,6 +9,7 @@
 
 #include "foundation/affix_tag.hpp"
 #include "foundation/console.hpp"
+#include "foundation/work_files.hpp"
 
 namespace tessark {
 
@@ -43,8 +44,9 @@ class ItemRecord {
   // Looks up every base value that is still 0; a lookup without an entry changes nothing, so
   // effects already added survive and an item without affixes still gets its base range.
   void fillBaseRanges();
-  // Appends the affix's description record to the modifier list, then records the affix.
-  void applyAffix(AffixTag tag);
+  // Appends the affix's description record to the modifier list of `files`, then records the
+  // affix.
+  void applyAffix(WorkFiles& files, AffixTag tag);
   // Fills the base ranges, keeps `tag` among the applied affixes and adds its effect on damage or
   // defense; touches no file.
   void recordAffix(AffixTag tag);
@@ -54,14 +56,16 @@ class ItemRecord {
   void applyDefenseAffix(std::string_view name);
 
   // --- report/modifier_list.cpp
-  // Append the description record of the named prefix (suffix) to the modifier list.
-  static void appendPrefixDescription(std::string_view name);
-  static void appendSuffixDescription(std::string_view name);
+  // Append the description record of the named prefix (suffix) to the modifier list of `files`.
+  static void appendPrefixDescription(WorkFiles& files, std::string_view name);
+  static void appendSuffixDescription(WorkFiles& files, std::string_view name);
 
   // --- report/item_report.cpp
-  // Rewrites the six work files split from the applied affixes, writes "The Item.txt" and prints
-  // the closing message. Throws RunStopped when a file cannot be written completely.
-  void writeItemReport(Console& console) const;
+  // Rewrites the six work files of `files` split from the applied affixes, puts "The Item.txt" in
+  // place and prints the closing message. Throws RunStopped when a file cannot be written
+  // completely, and when the answers ended before the item was described (the report is then
+  // left as it was).
+  void writeItemReport(Console& console, WorkFiles& files) const;
 
   std::array<AffixTag, 6> affixSlots{};
   // Every tag applied (applyAffix, recordAffix), in order. The split and the report take the

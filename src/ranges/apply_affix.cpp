@@ -47,10 +47,10 @@ void ItemRecord::fillBaseRanges() {
   fillBase(baseMaxDefense, leastMaxDefense, bestMaxDefense, lookupMaxDefense, baseName);
 }
 
-void ItemRecord::applyAffix(AffixTag tag) {
+void ItemRecord::applyAffix(WorkFiles& files, AffixTag tag) {
   // The description goes to the list before any value changes.
-  if (!tag.empty() && tag.front() == prefixKind) appendPrefixDescription(tag.substr(1));
-  if (!tag.empty() && tag.front() == suffixKind) appendSuffixDescription(tag.substr(1));
+  if (!tag.empty() && tag.front() == prefixKind) appendPrefixDescription(files, tag.substr(1));
+  if (!tag.empty() && tag.front() == suffixKind) appendSuffixDescription(files, tag.substr(1));
   recordAffix(tag);
 }
 

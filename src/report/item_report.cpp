@@ -10,10 +10,7 @@
 #include "foundation/item_record.hpp"
 #include "foundation/read_choice.hpp"
 #include "foundation/run_stopped.hpp"
-#include "report/distinct_files.hpp"
-#include "report/file_failure_message.hpp"
 #include "report/split_modifier_list.hpp"
-#include "system/replace_file.hpp"
 
 namespace tessark {
 namespace {
@@ -75,11 +72,11 @@ std::string composeReport(const ItemRecord& item, const SplitTexts& split) {
 
 }  // namespace
 
-void ItemRecord::writeItemReport(Console& console) const {
+void ItemRecord::writeItemReport(Console& console, WorkFiles& files) const {
   // The work files are outputs only: the report comes from the run's own memory, whatever other
   // programs do to them meanwhile.
   const SplitTexts split = splitModifierList(appliedAffixes);
-  writeSplitFiles(split);
+  writeSplitFiles(files, split);
   // A menu went on without its answer: the item is only part of the one meant, and must not take
   // the place of the earlier report.
   if (answersEnded(console)) {
@@ -89,19 +86,9 @@ void ItemRecord::writeItemReport(Console& console) const {
   }
   // Composed whole before the earlier report is touched: a failure on the way leaves it as it was.
   const std::string report = composeReport(*this, split);
-  requireDistinctFiles();
   // "The Item.txt" may lead to standard output, where the report follows the dialogue.
   console.out.flush();
-  try {
-    replaceFile(itemReportPath, report);
-  } catch (const SystemError& error) {
-    if (error.kind() == FailureKind::notSynced) {
-      throw RunStopped(
-          "Tessark: \"The Item.txt\" was written, but could not be synced to the disk (" +
-          std::string(error.what()) + "); it may not outlast a crash.");
-    }
-    throw RunStopped(fileFailureMessage("write", itemReportPath, error));
-  }
+  files.replaceReport(report);
   // Only a complete report is announced.
   console.out << closingMessage;
 }

@@ -1,13 +1,10 @@
-// The report's name in the working folder and the message that announces it; writeItemReport
-// itself is a member of ItemRecord (foundation/item_record.hpp).
+// The message that announces the report; writeItemReport itself is a member of ItemRecord
+// (foundation/item_record.hpp).
 #pragma once
 
 #include <string_view>
 
 namespace tessark {
-
-// The player's result, in the working folder.
-inline constexpr std::string_view itemReportPath = "The Item.txt";
 
 // Printed once "The Item.txt" is complete.
 inline constexpr std::string_view closingMessage =

@@ -6,34 +6,34 @@
 #include "foundation/item_record.hpp"
 #include "report/prefix_descriptions.hpp"
 #include "report/suffix_descriptions.hpp"
-#include "report/text_file.hpp"
 
 namespace tessark {
 
-void emptyModifierList() {
-  TextFile(std::string(modifierListPath), TextFile::Mode::write).close();
+void emptyModifierList(WorkFiles& files) {
+  const WorkFileText empty{WorkFile::modifierList, {}};
+  files.rewrite({&empty, 1});
 }
 
-void appendDescription(std::span<const DescriptionEntry> table, std::string_view nameLabel,
-                       std::string_view name) {
-  TextFile list(std::string(modifierListPath), TextFile::Mode::append);
+void appendDescription(WorkFiles& files, std::span<const DescriptionEntry> table,
+                       std::string_view nameLabel, std::string_view name) {
+  std::string records;
   for (const DescriptionEntry& entry : table) {
     if (entry.key != name) continue;
     for (std::string_view part :
          {nameLabel, entry.shownName, std::string_view("\n"), leastLabel, entry.leastText,
           std::string_view("\n"), bestLabel, entry.bestText, std::string_view("\n")}) {
-      list.write(part);
+      records += part;
     }
   }
-  list.close();
+  files.append(WorkFile::modifierList, records);
 }
 
-void ItemRecord::appendPrefixDescription(std::string_view name) {
-  appendDescription(prefixDescriptions, prefixLabel, name);
+void ItemRecord::appendPrefixDescription(WorkFiles& files, std::string_view name) {
+  appendDescription(files, prefixDescriptions, prefixLabel, name);
 }
 
-void ItemRecord::appendSuffixDescription(std::string_view name) {
-  appendDescription(suffixDescriptions, suffixLabel, name);
+void ItemRecord::appendSuffixDescription(WorkFiles& files, std::string_view name) {
+  appendDescription(files, suffixDescriptions, suffixLabel, name);
 }
 
 }  // namespace tessark

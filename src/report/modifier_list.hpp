@@ -5,12 +5,10 @@
 #include <span>
 #include <string_view>
 
+#include "foundation/work_files.hpp"
 #include "report/description_entry.hpp"
 
 namespace tessark {
-
-// The modifier list: one three-line description record per applied affix, in order.
-inline constexpr std::string_view modifierListPath = "files/Modlist.dat";
 
 // Labels of the three lines of a description record; the split removes them by their length.
 inline constexpr std::string_view prefixLabel = "Prefix: ";
@@ -18,12 +16,13 @@ inline constexpr std::string_view suffixLabel = "Suffix: ";
 inline constexpr std::string_view leastLabel = "Least: ";
 inline constexpr std::string_view bestLabel = "Best: ";
 
-// Creates the modifier list empty, truncating what an earlier run left. Throws RunStopped when
-// it cannot be created.
-void emptyModifierList();
+// Makes the modifier list of `files` empty, cutting what an earlier run left. Throws RunStopped
+// when it cannot be.
+void emptyModifierList(WorkFiles& files);
 
-// Appends the record of the entry of `table` whose key is exactly `name`; nothing for no entry.
-void appendDescription(std::span<const DescriptionEntry> table, std::string_view nameLabel,
-                       std::string_view name);
+// Appends to the modifier list of `files` the record of the entry of `table` whose key is
+// exactly `name`; nothing for no entry, though the list is made when missing.
+void appendDescription(WorkFiles& files, std::span<const DescriptionEntry> table,
+                       std::string_view nameLabel, std::string_view name);
 
 }  // namespace tessark

@@ -5,7 +5,6 @@
 #include <array>
 
 #include "report/described.hpp"
-#include "report/text_file.hpp"
 
 namespace tessark {
 namespace {
@@ -14,10 +13,6 @@ namespace {
 void appendLine(std::string& file, std::string_view text) {
   file += text;
   file += '\n';
-}
-
-TextFile openForWriting(std::string_view path) {
-  return TextFile(std::string(path), TextFile::Mode::write);
 }
 
 }  // namespace
@@ -35,18 +30,16 @@ SplitTexts splitModifierList(std::span<const AffixTag> appliedAffixes) {
   return texts;
 }
 
-void writeSplitFiles(const SplitTexts& texts) {
-  // All six are opened before any is written, and closed in the same order: a file that cannot be
-  // opened leaves the ones before it empty rather than some of them new.
-  std::array<TextFile, 6> files{
-      openForWriting(prefixNamesPath),     openForWriting(suffixNamesPath),
-      openForWriting(bestPrefixTextsPath), openForWriting(leastPrefixTextsPath),
-      openForWriting(bestSuffixTextsPath), openForWriting(leastSuffixTextsPath)};
-  const std::array<const std::string*, 6> contents{&texts.prefixNames,     &texts.suffixNames,
-                                                   &texts.bestPrefixTexts, &texts.leastPrefixTexts,
-                                                   &texts.bestSuffixTexts, &texts.leastSuffixTexts};
-  for (std::size_t i = 0; i < files.size(); ++i) files[i].write(*contents[i]);
-  for (TextFile& file : files) file.close();
+void writeSplitFiles(WorkFiles& files, const SplitTexts& texts) {
+  const std::array<WorkFileText, 6> split{{
+      {WorkFile::prefixNames, texts.prefixNames},
+      {WorkFile::suffixNames, texts.suffixNames},
+      {WorkFile::bestPrefixTexts, texts.bestPrefixTexts},
+      {WorkFile::leastPrefixTexts, texts.leastPrefixTexts},
+      {WorkFile::bestSuffixTexts, texts.bestSuffixTexts},
+      {WorkFile::leastSuffixTexts, texts.leastSuffixTexts},
+  }};
+  files.rewrite(split);
 }
 
 }  // namespace tessark

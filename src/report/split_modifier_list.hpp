@@ -8,16 +8,9 @@
 #include <string_view>
 
 #include "foundation/affix_tag.hpp"
+#include "foundation/work_files.hpp"
 
 namespace tessark {
-
-// The six work files into which the modifier list is split, one line per record of their kind.
-inline constexpr std::string_view prefixNamesPath = "files/Prefix.dat";
-inline constexpr std::string_view suffixNamesPath = "files/Suffix.dat";
-inline constexpr std::string_view bestPrefixTextsPath = "files/BestPre.dat";
-inline constexpr std::string_view leastPrefixTextsPath = "files/LeastPre.dat";
-inline constexpr std::string_view bestSuffixTextsPath = "files/BestSuf.dat";
-inline constexpr std::string_view leastSuffixTextsPath = "files/LeastSuf.dat";
 
 // The texts of the six work files, each line ended by "\n".
 struct SplitTexts {
@@ -36,7 +29,8 @@ struct SplitTexts {
 // has no record and gives no line.
 SplitTexts splitModifierList(std::span<const AffixTag> appliedAffixes);
 
-// Rewrites the six work files with `texts`. Throws RunStopped when one cannot be written.
-void writeSplitFiles(const SplitTexts& texts);
+// Rewrites the six work files of `files` with `texts`. Throws RunStopped when one cannot be
+// written.
+void writeSplitFiles(WorkFiles& files, const SplitTexts& texts);
 
 }  // namespace tessark

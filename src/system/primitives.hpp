@@ -1,13 +1,14 @@
 // The primitives that each side of the system layer implements and that the shared code of
-// src/system/ builds its promises on. Not for the layers above: they use file.hpp, held_folder.hpp,
-// replace_file.hpp and standard_streams.hpp.
+// src/system/ builds its promises on. Not for the layers above: they use file.hpp,
+// held_folder.hpp, replace_file.hpp and standard_streams.hpp.
 
 // Folders held open, names looked at without following them, links walked under the rule the
-// system would apply, and files made, renamed and removed within an open folder; implemented in
-// posix/primitives.cpp and windows/primitives.cpp.
+// system would apply, and files made, locked, renamed and removed within an open folder; each a
+// handful of system calls, implemented in posix/primitives.cpp and windows/primitives.cpp. The
+// policy over them (when to look again, how long to wait, what to compare) is the shared code's.
 //
-//   Place place = primitives::locate(start, "", "The Item.txt");
-//   if (primitives::entryAt(place).kind == EntryKind::missing) ...
+//   Located found = primitives::locate(start, startEntry, "", "The Item.txt", user);
+//   if (found.entry.kind == EntryKind::missing) ...
 #pragma once
 
 #include <cstdint>
@@ -18,67 +19,69 @@
 #include <vector>
 
 #include "system/file.hpp"
+#include "system/located.hpp"
 #include "system/standard_streams.hpp"
 #include "system/system_error.hpp"
 
 namespace tessark::primitives {
 
-// What stands under a name, the name itself not followed.
-enum class EntryKind { missing, regular, folder, other };
+// The user that the run acts for: the POSIX effective user; 0 on Windows.
+std::uint32_t currentUser();
 
-struct Entry {
-  EntryKind kind = EntryKind::missing;
-  FileIdentity identity{};
-  std::uint64_t links = 0;
-  // Whether the running user owns it; Windows knows no owner that decides this.
-  bool ownedByUser = true;
-  // What a file made in its place keeps: the POSIX mode bits, or the Windows attributes.
-  std::uint32_t permissions = 0;
-  // The POSIX group; nothing on Windows.
-  std::uint32_t group = 0;
-};
+// Opens the folder at `path`, where walks begin. Throws SystemError.
+File openFolder(std::string_view path);
 
-// A name in an open folder: where a path leads once every link on the way is followed. The name
-// itself is no link when the walk ends, though it may be missing.
-// The folder is the walk's own once it left the folder it started in, which must outlive it.
-struct Place {
-  File ownFolder;
-  const File* startFolder = nullptr;
-  // The folder as the walk reached it: for messages, and for the systems that open by path.
-  std::string folderPath;
-  std::string name;
+// What the open `file` is. Throws SystemError.
+Entry entryOf(const File& file);
 
-  const File& folder() const { return ownFolder.isOpen() ? ownFolder : *startFolder; }
-};
+// Where `path` leads from the folder `start` (what `startEntry` describes), reached as
+// `startPath` ("" for the working folder), and what stands there, not followed. A link is not
+// followed where another user could have planted it (POSIX: a link in a world-writable sticky
+// folder that belongs to neither `user` nor the folder's owner, whatever the kernel is told to
+// protect); that throws SystemError of kind untrustedLink, naming the link. Throws SystemError
+// for a folder on the way that cannot be opened, or links that loop.
+Located locate(const File& start, const Entry& startEntry, std::string_view startPath,
+               std::string_view path, std::uint32_t user);
 
-// Opens the folder at `path` and, when `exclusive`, takes its lock without waiting; the lock ends
-// with the process. Throws SystemError: heldByAnotherRun when another process holds the lock.
-File holdFolder(std::string_view path, bool exclusive);
-
-// Where `path` leads from the folder `start`, reached as `startPath` ("" for the working folder).
-// A link is not followed where another user could have planted it (POSIX: a link in a
-// world-writable sticky folder that belongs to neither the user nor the folder's owner, whatever
-// the kernel is told to protect); that throws SystemError of kind untrustedLink, naming the link.
-// Throws SystemError for a folder on the way that cannot be opened, or links that loop.
-Place locate(const File& start, std::string_view startPath, std::string_view path);
-
-// What stands at `place`, not followed.
+// What stands at `place` now, not followed; a link there fails with FailureKind::changed.
 Entry entryAt(const Place& place);
+
+// Opens the folder at `place` without following a link and, when `exclusive`, takes its lock
+// without waiting; the lock ends with the process. Throws SystemError: heldByAnotherRun when
+// another process holds the lock.
+File holdFolderAt(const Place& place, bool exclusive);
 
 // Opens what stands at `place` without following a link and without waiting: an existing file
 // (`create` false) or a new one made exclusively (`create` true). A name that became a link or was
 // taken since it was looked at fails with FailureKind::changed.
 File openAt(const Place& place, OpenMode mode, bool create);
 
-// Makes the new file `name` in the folder of `place`, exclusively and never through a link, and
-// claims it for this run, so that no other run takes it for abandoned. It is made for the user
-// alone while an `earlier` file stands, whose permissions keepOwnership gives it later; with none,
-// as a new file is made. Nothing when the name is taken, or when another run claimed it first.
-std::optional<File> createClaimed(const Place& place, std::string_view name, const Entry& earlier);
+// Makes the new file `name` in the folder of `place`, exclusively and never through a link. It is
+// made for the user alone while an `earlier` file stands, whose permissions keepOwnership gives
+// it later; with none, as a new file is made. Nothing when the name is taken.
+std::optional<File> createExclusive(const Place& place, std::string_view name,
+                                    const Entry& earlier);
 
-// Takes the lock that keeps two runs from writing `file` in place at once, waiting a little for
-// another run's; false when it stays taken.
-bool lockForWriting(const File& file);
+// What tryLock found.
+enum class LockResult { taken, busy, unsupported };
+
+// Takes the lock of the open `file` that runs take on one another's files, without waiting: a
+// run's claim of its temporary file, or its turn to write a file in place.
+LockResult tryLock(const File& file);
+
+// Waits about 10 milliseconds, between two tries of a lock.
+void pause();
+
+// Whether `name` in the folder of `place` is still the open `file`: not removed, nor replaced by
+// another file, since it was opened.
+bool stillNamed(const Place& place, std::string_view name, const File& file);
+
+// Opens the file `name` in the folder of `place` to look at it and perhaps remove it, never
+// following a link and never waiting; nothing when it cannot be.
+std::optional<File> openLeftover(const Place& place, std::string_view name);
+
+// Removes `name`, which `file` is open on, from the folder of `place`, ignoring a failure.
+void removeOpened(const Place& place, std::string_view name, const File& file);
 
 // Whether the missing name at `place` is a link that leads nowhere, which the system hides from a
 // look (Wine does); writing through it with openThroughLink makes its target.
@@ -101,17 +104,15 @@ void removeAt(const Place& place, std::string_view name);
 // The names in the folder of `place` that begin with `prefix`.
 std::vector<std::string> namesIn(const Place& place, std::string_view prefix);
 
-// Removes `name` from the folder of `place` when it is a regular file of the user that no live
-// run has claimed; leaves it otherwise.
-void removeIfAbandoned(const Place& place, std::string_view name);
-
 // Makes the changes of names in the folder of `place` last. Throws SystemError.
 void syncFolder(const Place& place);
 
-// The standard stream, output or error, that writes to the file that `path` leads to, as the
-// system follows it (a link to /dev/stdout leads to a pipe that no walk can name); nothing for
-// none. Ask only once the walk to `path` found no link that must not be followed.
-std::optional<StandardStream> standardStreamAt(std::string_view path);
+// The file that `path` leads to from `start` as the system itself follows it, where a walk may
+// find nothing (a link to /dev/stdout leads to a pipe that no walk can name); nothing for none.
+std::optional<FileIdentity> followedBySystem(const File& start, std::string_view path);
+
+// The file that standard output or error writes to; nothing where it has no identity to compare.
+std::optional<FileIdentity> identityOf(StandardStream stream);
 
 // The error of writing to a folder as if it were a file, in the system's words.
 SystemError folderError();

@@ -1,13 +1,14 @@
 // The policy of replacing a file, written once for every system over the primitives of each side:
 // when to replace and when to write in place, the standard-stream case, the run's own temporary
-// file and the clean-up of abandoned ones, the checks that nothing changed, and syncing.
+// file, its claim and the clean-up of abandoned ones, the turns of runs that write in place, the
+// checks that nothing changed, and syncing.
 #include "system/replace_file.hpp"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <utility>
 
-#include "system/held_folder.hpp"
 #include "system/primitives.hpp"
 #include "system/standard_streams.hpp"
 #include "system/system_error.hpp"
@@ -15,18 +16,40 @@
 namespace tessark {
 namespace {
 
-using primitives::Entry;
-using primitives::EntryKind;
-using primitives::Place;
-
 // Temporary files begin so, and are hidden on the systems that hide names beginning with a dot.
 constexpr std::string_view temporaryPrefix = ".tessark-";
 // What earlier versions named their one temporary file, after the target's name.
 constexpr std::string_view earlierTemporarySuffix = ".tessark-new";
 
-// The working folder, where the paths of the run begin.
-File workingFolder() {
-  return primitives::holdFolder(".", false);
+// How many times a lock that another run holds is tried, about 10 milliseconds apart: a lock
+// that another program keeps must not hang the run.
+constexpr int lockTries = 200;
+
+// Takes the lock of `file` that keeps two runs from writing it in place at once, waiting a little
+// for another run's; false when it stays taken. A file system without locks has no turns to wait
+// for.
+bool lockForWriting(const File& file) {
+  for (int attempt = 0; attempt < lockTries; ++attempt) {
+    if (primitives::tryLock(file) != primitives::LockResult::busy) return true;
+    primitives::pause();
+  }
+  return false;
+}
+
+// The standard stream, output or error, that writes to the file that `path` leads to, where
+// `found` is what a walk to it found; nothing for none.
+std::optional<StandardStream> standardStreamAt(const HeldFolder& start, const Located& found,
+                                               std::string_view path) {
+  // A walk finds no file where the system follows a link to a pipe (/dev/stdout): the system is
+  // asked then.
+  const std::optional<FileIdentity> target =
+      found.entry.kind == EntryKind::missing ? primitives::followedBySystem(start.handle(), path)
+                                             : std::optional(found.entry.identity);
+  if (!target) return std::nullopt;
+  for (const StandardStream stream : {StandardStream::output, StandardStream::error}) {
+    if (primitives::identityOf(stream) == target) return stream;
+  }
+  return std::nullopt;
 }
 
 // A temporary file of this run beside the target, removed unless it took the target's place.
@@ -70,6 +93,18 @@ std::string newTemporaryName() {
   return name;
 }
 
+// Makes the new file `name` beside `place` and claims it for this run, so that no other run takes
+// it for abandoned. Nothing when the name is taken, or when another run took the file for
+// abandoned between its making and the claim: the name is then no longer this file's.
+std::optional<File> createClaimed(const Place& place, std::string_view name, const Entry& earlier) {
+  std::optional<File> file = primitives::createExclusive(place, name, earlier);
+  if (!file || primitives::tryLock(*file) != primitives::LockResult::taken ||
+      !primitives::stillNamed(place, name, *file)) {
+    return std::nullopt;
+  }
+  return file;
+}
+
 // Makes this run's temporary file beside `place`, where `earlier` stands. A name already taken, by
 // whatever stands there, is never used: another is drawn. Nothing where the folder lets no file be
 // made but the earlier file may still be written in place.
@@ -77,7 +112,7 @@ std::optional<Temporary> makeTemporary(const Place& place, const Entry& earlier)
   try {
     for (int attempt = 0; attempt < 64; ++attempt) {
       std::string name = newTemporaryName();
-      if (std::optional<File> file = primitives::createClaimed(place, name, earlier)) {
+      if (std::optional<File> file = createClaimed(place, name, earlier)) {
         return std::optional<Temporary>(std::in_place, place, std::move(name), std::move(*file));
       }
     }
@@ -90,12 +125,30 @@ std::optional<Temporary> makeTemporary(const Place& place, const Entry& earlier)
   throw SystemError(FailureKind::other, "no free name for a temporary file");
 }
 
-// Removes the temporary files that killed runs left beside `place`.
-void removeAbandoned(const Place& place) {
-  for (const std::string& name : primitives::namesIn(place, temporaryPrefix)) {
-    primitives::removeIfAbandoned(place, name);
+// Removes `name` beside `place` when it is a regular file of `user` that no live run has claimed:
+// a live run holds the claim on its temporary file to its end.
+void removeIfAbandoned(const Place& place, std::string_view name, std::uint32_t user) {
+  const std::optional<File> file = primitives::openLeftover(place, name);
+  if (!file) return;
+  try {
+    const Entry entry = primitives::entryOf(*file);
+    if (entry.kind != EntryKind::regular || entry.owner != user ||
+        primitives::tryLock(*file) != primitives::LockResult::taken ||
+        !primitives::stillNamed(place, name, *file)) {
+      return;
+    }
+  } catch (const SystemError&) {
+    return;  // left for a later run
   }
-  primitives::removeIfAbandoned(place, place.name + std::string(earlierTemporarySuffix));
+  primitives::removeOpened(place, name, *file);
+}
+
+// Removes the temporary files that killed runs left beside `place`.
+void removeAbandoned(const Place& place, std::uint32_t user) {
+  for (const std::string& name : primitives::namesIn(place, temporaryPrefix)) {
+    removeIfAbandoned(place, name, user);
+  }
+  removeIfAbandoned(place, place.name + std::string(earlierTemporarySuffix), user);
 }
 
 // Cuts the file at `place` to nothing and writes `content` in it. It must still be the file that
@@ -108,7 +161,7 @@ void writeInPlace(const Place& place, const Entry& earlier, std::string_view con
     }
     // Two runs cutting and writing one file by turns would leave one report's head on the other's
     // tail.
-    if (!primitives::lockForWriting(file)) {
+    if (!lockForWriting(file)) {
       throw SystemError(FailureKind::other, "another program keeps it locked");
     }
   }
@@ -118,36 +171,39 @@ void writeInPlace(const Place& place, const Entry& earlier, std::string_view con
 // How often a file that another run replaced meanwhile is looked at anew before giving up.
 constexpr int mostLooks = 8;
 
-// Whether `path` still leads where it led when `place` and `earlier` were looked at. False when
-// another run replaced the file meanwhile, as two working folders whose reports lead to one file
-// do: the replace then starts anew from what stands there now. Throws FailureKind::changed when a
-// link on the way changed, or a file was put there that is not to be replaced.
-bool unchanged(std::string_view path, const Place& place, const Entry& earlier) {
-  const File start = workingFolder();
-  const Place now = primitives::locate(start, "", path);
-  const Entry entry = primitives::entryAt(now);
-  if (now.name == place.name && now.folder().identity() == place.folder().identity()) {
-    if (entry.kind == earlier.kind &&
-        (entry.kind == EntryKind::missing || entry.identity == earlier.identity)) {
+// Whether `path` still leads where it led when `found` was looked at. False when another run
+// replaced the file meanwhile, as two working folders whose reports lead to one file do: the
+// replace then starts anew from what stands there now. Throws FailureKind::changed when a link on
+// the way changed, or a file was put there that is not to be replaced.
+bool unchanged(const HeldFolder& start, std::string_view path, const Located& found) {
+  const Located now = start.find(path);
+  const Entry& earlier = found.entry;
+  if (now.place.name == found.place.name &&
+      now.place.folderEntry.identity == found.place.folderEntry.identity) {
+    if (now.entry.kind == earlier.kind &&
+        (now.entry.kind == EntryKind::missing || now.entry.identity == earlier.identity)) {
       return true;
     }
     // What another run of the user's own leaves there; anything else is no run's doing.
-    if (entry.kind == EntryKind::regular && entry.ownedByUser && entry.links == 1) return false;
+    if (now.entry.kind == EntryKind::regular && now.entry.owner == start.user() &&
+        now.entry.links == 1) {
+      return false;
+    }
   }
   throw SystemError(FailureKind::changed,
                     "a link or file on its way changed while the run was writing it; nothing "
                     "was replaced");
 }
 
-// Makes the file at `path` hold `content`, as replaceFile says. False when another run replaced
-// the file between the look and the rename, and nothing was done.
-bool replaceOnce(std::string_view path, std::string_view content) {
-  const File start = workingFolder();
-  const Place place = primitives::locate(start, "", path);
-  const Entry earlier = primitives::entryAt(place);
+// Makes the file that `found` found at `path` hold `content`, as replaceFile says. False when
+// another run replaced the file between the look and the rename, and nothing was done.
+bool replaceOnce(const HeldFolder& start, const Located& found, std::string_view path,
+                 std::string_view content) {
+  const Place& place = found.place;
+  const Entry& earlier = found.entry;
   // Where standard output or error goes, the content follows what the stream has written: a new
   // file would take the player's log away from the stream.
-  if (const std::optional<StandardStream> stream = primitives::standardStreamAt(path)) {
+  if (const std::optional<StandardStream> stream = standardStreamAt(start, found, path)) {
     if (!writeStandard(*stream, content.data(), content.size())) {
       throw SystemError(FailureKind::other, "the standard stream it leads to cannot be written");
     }
@@ -167,8 +223,8 @@ bool replaceOnce(std::string_view path, std::string_view content) {
     case EntryKind::regular:
       // A second name of the file, or a file that is another user's, would lose its link or its
       // owner to a new file.
-      if (earlier.links > 1 || !earlier.ownedByUser) {
-        removeAbandoned(place);
+      if (earlier.links > 1 || earlier.owner != start.user()) {
+        removeAbandoned(place, start.user());
         writeInPlace(place, earlier, content);
         return true;
       }
@@ -177,7 +233,7 @@ bool replaceOnce(std::string_view path, std::string_view content) {
       break;
   }
 
-  removeAbandoned(place);
+  removeAbandoned(place, start.user());
   std::optional<Temporary> temporary = makeTemporary(place, earlier);
   if (temporary && earlier.kind == EntryKind::regular &&
       !primitives::keepOwnership(temporary->file(), earlier)) {
@@ -189,7 +245,7 @@ bool replaceOnce(std::string_view path, std::string_view content) {
   }
   temporary->file().write(content);
   temporary->file().sync();
-  if (!unchanged(path, place, earlier)) return false;
+  if (!unchanged(start, path, found)) return false;
   temporary->renameOver(earlier);
   try {
     // Until the folder itself reaches the disk, a crash may undo the rename.
@@ -202,21 +258,19 @@ bool replaceOnce(std::string_view path, std::string_view content) {
 
 }  // namespace
 
-void replaceFile(std::string_view path, std::string_view content) {
-  for (int look = 0; look < mostLooks; ++look) {
-    if (replaceOnce(path, content)) return;
+void replaceFile(const HeldFolder& start, const Located& found, std::string_view path,
+                 std::string_view content) {
+  if (replaceOnce(start, found, path, content)) return;
+  for (int look = 1; look < mostLooks; ++look) {
+    if (replaceOnce(start, start.find(path), path, content)) return;
   }
   throw SystemError(FailureKind::changed,
                     "other runs kept replacing it while this run was writing it; nothing was "
                     "replaced");
 }
 
-std::optional<FileTarget> targetOfPath(std::string_view path) {
-  try {
-    return HeldFolder(".", HeldFolder::Lock::none).targetOf(path);
-  } catch (const SystemError&) {
-    return std::nullopt;
-  }
+void replaceFile(const HeldFolder& start, std::string_view path, std::string_view content) {
+  replaceFile(start, start.find(path), path, content);
 }
 
 }  // namespace tessark

@@ -1,17 +1,17 @@
 // replaceFile: puts a new content in the place of a file in one step, so that the file holds
-// either its earlier content or the whole new one; targetOfPath: where a path leads.
+// either its earlier content or the whole new one.
 
-//   replaceFile("The Item.txt", report);  // throws SystemError; the earlier file then stands
+//   replaceFile(working, "The Item.txt", report);  // throws SystemError; the earlier file stands
 #pragma once
 
-#include <optional>
 #include <string_view>
 
-#include "system/file.hpp"
+#include "system/held_folder.hpp"
+#include "system/located.hpp"
 
 namespace tessark {
 
-// Makes the file at `path` hold `content`.
+// Makes the file at `path`, from the held folder `start`, hold `content`.
 // - Where `path` leads to the file that standard output or error goes to, the content is written
 //   to that stream.
 // - A regular file, or none, is replaced whole: the content goes to a temporary file of this run
@@ -25,7 +25,7 @@ namespace tessark {
 // - Where a new file would break what the user set up (a device or pipe, a file with a second
 //   name, a file of another user, a group the user may not give, a folder where no file can be
 //   made), the file is cut to nothing and written in place: a failure or a kill leaves a start of
-//   the new content, never a mix of the two.
+//   the new content, never a mix of the two. Two runs that write one file in place take turns.
 // - A link that another user could have planted is never followed (FailureKind::untrustedLink).
 // - Temporary files that killed runs left in that folder are removed, but none that a live run
 //   holds.
@@ -34,10 +34,12 @@ namespace tessark {
 // Windows: no folder is synced; MoveFileExW writes the rename through instead.
 // Windows: links are followed as the system follows them; no folder there is sticky.
 // Browser: nothing reaches a disk; the page stores the whole folder after a run, node's files
-// are not synced.
-void replaceFile(std::string_view path, std::string_view content);
+// are synced.
+void replaceFile(const HeldFolder& start, std::string_view path, std::string_view content);
 
-// Where `path` leads from the working folder, links followed; nothing when that cannot be told.
-std::optional<FileTarget> targetOfPath(std::string_view path);
+// replaceFile, from `found`, what a look at `path` from `start` has just found: the replace
+// starts from it instead of looking again.
+void replaceFile(const HeldFolder& start, const Located& found, std::string_view path,
+                 std::string_view content);
 
 }  // namespace tessark

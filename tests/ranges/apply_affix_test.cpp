@@ -9,8 +9,7 @@
 #include <vector>
 
 #include "foundation/item_record.hpp"
-#include "report/modifier_list.hpp"
-#include "support/work_folder.hpp"
+#include "support/memory_work_files.hpp"
 
 namespace tessark {
 namespace {
@@ -106,12 +105,12 @@ TEST(ApplyAffix, FillsTheBaseRangesOnceAndKeepsEffectsWithoutAnEntry) {
 }
 
 TEST(ApplyAffix, AppendsTheDescriptionOfEveryKnownAffixInOrderAndRemembersEveryTag) {
-  testing::WorkFolder folder;
+  testing::MemoryWorkFiles files;
   constexpr std::array<AffixTag, 5> tags{"1Jagged", "2Fortune", "1Nothing", "", "2Worth"};
   ItemRecord item;
   item.baseName = "Short Sword";
-  for (AffixTag tag : tags) item.applyAffix(tag);
-  EXPECT_EQ(testing::readFile(modifierListPath),
+  for (AffixTag tag : tags) item.applyAffix(files, tag);
+  EXPECT_EQ(files[WorkFile::modifierList],
             "Prefix: Jagged\nLeast: 110% Enhanced Damage\nBest: 120% Enhanced Damage\n"
             "Suffix: Fortune\nLeast: 20% Better Chance of Getting Magic Item\n"
             "Best: 35% Better Chance of Getting Magic Item\n"

@@ -1,39 +1,30 @@
 // writeItemReport: the exact bytes of "The Item.txt" and of the six work files, composed from the
-// item alone, and the failures that stop a run before the closing message.
+// item alone, and the report withheld when the answers ended early.
 #include "report/item_report.hpp"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <initializer_list>
 #include <sstream>
 #include <string>
 #include <string_view>
 
 #include "foundation/item_record.hpp"
+#include "foundation/read_choice.hpp"
 #include "foundation/run_stopped.hpp"
-#include "report/modifier_list.hpp"
-#include "report/split_modifier_list.hpp"
-#include "support/work_folder.hpp"
+#include "support/memory_work_files.hpp"
 
 namespace tessark {
 namespace {
 
-using testing::readFile;
-
-// Builds the item as the flows do, writes its report and returns the text printed.
-std::string report(std::string_view category, std::string_view baseName,
-                   std::initializer_list<AffixTag> tags) {
-  emptyModifierList();
+// The item as the flows build it.
+ItemRecord itemWith(std::string_view category, std::string_view baseName,
+                    std::initializer_list<AffixTag> tags) {
   ItemRecord item;
   item.category = category;
   item.baseName = baseName;
-  for (AffixTag tag : tags) item.applyAffix(tag);
-  std::istringstream in;
-  std::ostringstream out, err;
-  Console console{in, out, err};
-  item.writeItemReport(console);
-  return out.str();
+  for (AffixTag tag : tags) item.recordAffix(tag);
+  return item;
 }
 
 constexpr std::string_view closing =
@@ -42,58 +33,44 @@ constexpr std::string_view closing =
 
 class ItemReport : public ::testing::Test {
  protected:
-  testing::WorkFolder folder;
+  // Writes the report of the item, returning what was printed.
+  std::string report(std::string_view category, std::string_view baseName,
+                     std::initializer_list<AffixTag> tags) {
+    std::istringstream in;
+    std::ostringstream out, err;
+    Console console{in, out, err};
+    itemWith(category, baseName, tags).writeItemReport(console, files);
+    return out.str();
+  }
+
+  testing::MemoryWorkFiles files;
 };
 
 TEST_F(ItemReport, WritesTheWorkedExampleExactly) {
   EXPECT_EQ(report("Sword", "Short Sword", {"1Jagged", "2Worth"}), closing);
-  EXPECT_EQ(readFile(itemReportPath),
+  EXPECT_EQ(files.report,
             "Sword\nShort Sword\n---------------------\nJagged  \nShort Sword of\nWorth  \n"
             "------------------\nBest Possible Results: \nDamage: 3 -- 8\n"
             "120% Enhanced Damage\n\n+1 to Minimum Damage\n\n\n"
             "------------------\nLowest Possible Results: \nDamage: 3 - 8\n"
             "110% Enhanced Damage\n\n+1 to Minimum Damage\n\n");
-  EXPECT_EQ(readFile(prefixNamesPath), "Jagged\n");
-  EXPECT_EQ(readFile(suffixNamesPath), "Worth\n");
-  EXPECT_EQ(readFile(leastPrefixTextsPath), "110% Enhanced Damage\n");
-  EXPECT_EQ(readFile(bestPrefixTextsPath), "120% Enhanced Damage\n");
-  EXPECT_EQ(readFile(leastSuffixTextsPath), "+1 to Minimum Damage\n");
-  EXPECT_EQ(readFile(bestSuffixTextsPath), "+1 to Minimum Damage\n");
-}
-
-TEST_F(ItemReport, DependsOnTheRunAloneNotOnWhatTheWorkFilesHoldMeanwhile) {
-  report("Sword", "Short Sword", {"1Jagged", "2Worth"});
-  const std::string expected = readFile(itemReportPath);
-  emptyModifierList();
-  ItemRecord item;
-  item.category = "Sword";
-  item.baseName = "Short Sword";
-  item.applyAffix("1Jagged");
-  item.applyAffix("2Worth");
-  // Another program changes the work files between the appends and the report.
-  const std::string other = "Prefix: Holy\nLeast: 181% Defense\nBest: 200% Defense\n";
-  testing::writeFile(modifierListPath, other);
-  std::filesystem::remove(suffixNamesPath);
-  testing::writeFile(prefixNamesPath, "Holy\nDragon's\n");
-  std::istringstream in;
-  std::ostringstream out, err;
-  Console console{in, out, err};
-  item.writeItemReport(console);
-  EXPECT_EQ(readFile(itemReportPath), expected);
-  EXPECT_EQ(readFile(prefixNamesPath), "Jagged\n");
-  EXPECT_EQ(readFile(suffixNamesPath), "Worth\n");
-  EXPECT_EQ(readFile(modifierListPath), other);
+  EXPECT_EQ(files[WorkFile::prefixNames], "Jagged\n");
+  EXPECT_EQ(files[WorkFile::suffixNames], "Worth\n");
+  EXPECT_EQ(files[WorkFile::leastPrefixTexts], "110% Enhanced Damage\n");
+  EXPECT_EQ(files[WorkFile::bestPrefixTexts], "120% Enhanced Damage\n");
+  EXPECT_EQ(files[WorkFile::leastSuffixTexts], "+1 to Minimum Damage\n");
+  EXPECT_EQ(files[WorkFile::bestSuffixTexts], "+1 to Minimum Damage\n");
 }
 
 TEST_F(ItemReport, ShowsDefenseForArmorAndOnlyTextsForJewellery) {
   report("Shield", "Buckler", {"1Sturdy"});
-  EXPECT_EQ(readFile(itemReportPath),
+  EXPECT_EQ(files.report,
             "Shield\nBuckler\n---------------------\nSturdy  \nBuckler of\n \n"
             "------------------\nBest Possible Results: \nDefense: 5 -- 8\n130% Defense\n\n\n"
             "\n------------------\nLowest Possible Results: \nDefense: 5 -- 7\n120% Defense\n\n\n");
   for (std::string_view jewel : {"Ring", "Amulet"}) {
     report(jewel, jewel, {"2Life2"});
-    EXPECT_EQ(readFile(itemReportPath),
+    EXPECT_EQ(files.report,
               std::string(jewel) + "\n" + std::string(jewel) + "\n---------------------\n \n" +
                   std::string(jewel) +
                   " of\nLife  \n------------------\nBest Possible Results: \n\n"
@@ -104,7 +81,7 @@ TEST_F(ItemReport, ShowsDefenseForArmorAndOnlyTextsForJewellery) {
 
 TEST_F(ItemReport, ListsSeveralAffixesAndAWeaponsDashes) {
   report("Bow", "Short Bow", {"1Bronze", "1Jagged"});
-  EXPECT_EQ(readFile(itemReportPath),
+  EXPECT_EQ(files.report,
             "Bow\nShort Bow\n---------------------\nBronze Jagged  \nShort Bow of\n \n"
             "------------------\nBest Possible Results: \nDamage: 1 -- 5\n"
             "+20 Attack Rating\n120% Enhanced Damage\n\n\n"
@@ -114,31 +91,23 @@ TEST_F(ItemReport, ListsSeveralAffixesAndAWeaponsDashes) {
 
 TEST_F(ItemReport, WritesAnUnsetCategoryAndBaseItemAsEmptyLines) {
   report("", "", {});
-  EXPECT_EQ(readFile(itemReportPath),
+  EXPECT_EQ(files.report,
             "\n\n---------------------\n \n of\n \n------------------\nBest Possible Results: \n"
             "\n\n\n------------------\nLowest Possible Results: \n\n\n");
 }
 
-TEST_F(ItemReport, FailsWithoutTheClosingMessageWhenAFileFails) {
-  auto failsSilently = [] {
-    std::istringstream in;
-    std::ostringstream out, err;
-    Console console{in, out, err};
-    ItemRecord item;
-    EXPECT_THROW(item.writeItemReport(console), RunStopped);
-    EXPECT_EQ(out.str(), "");
-  };
-  emptyModifierList();
-  std::filesystem::create_directory(itemReportPath);  // a folder where the report belongs
-  failsSilently();
-  std::filesystem::remove(itemReportPath);
-#ifndef _WIN32  // Windows has no device that is always full
-  std::filesystem::create_symlink("/dev/full", itemReportPath);  // a full disk
-  failsSilently();
-  std::filesystem::remove(itemReportPath);
-#endif
-  std::filesystem::remove_all("files");  // no work files at all
-  failsSilently();
+TEST_F(ItemReport, AnswersThatEndedEarlyWriteTheSplitButNoReport) {
+  std::istringstream in;
+  std::ostringstream out, err;
+  Console console{in, out, err};
+  std::int32_t answer = 7;
+  ASSERT_FALSE(readChoice(console, answer));
+  ASSERT_TRUE(answersEnded(console));
+  EXPECT_THROW(itemWith("Sword", "Short Sword", {"1Jagged"}).writeItemReport(console, files),
+               RunStopped);
+  EXPECT_EQ(files[WorkFile::prefixNames], "Jagged\n");
+  EXPECT_EQ(files.report, std::nullopt);
+  EXPECT_EQ(out.str(), "");
 }
 
 }  // namespace

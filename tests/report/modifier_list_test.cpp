@@ -6,27 +6,26 @@
 #include <string_view>
 
 #include "foundation/item_record.hpp"
-#include "foundation/run_stopped.hpp"
 #include "ranges/effect_tables.hpp"
 #include "report/prefix_descriptions.hpp"
 #include "report/suffix_descriptions.hpp"
-#include "support/work_folder.hpp"
+#include "support/memory_work_files.hpp"
 
 namespace tessark {
 namespace {
 
-using testing::readFile;
+using testing::MemoryWorkFiles;
 
 TEST(ModifierList, AppendsExactlyTheThreeLineRecordOfTheNamedAffix) {
-  testing::WorkFolder folder;
-  ItemRecord::appendPrefixDescription("Jagged");
-  ItemRecord::appendSuffixDescription("Life");
-  ItemRecord::appendSuffixDescription("Life2");
-  ItemRecord::appendPrefixDescription("Sharp");
-  ItemRecord::appendSuffixDescription("Puncturing");
-  ItemRecord::appendSuffixDescription("Bashing");
+  MemoryWorkFiles files;
+  ItemRecord::appendPrefixDescription(files, "Jagged");
+  ItemRecord::appendSuffixDescription(files, "Life");
+  ItemRecord::appendSuffixDescription(files, "Life2");
+  ItemRecord::appendPrefixDescription(files, "Sharp");
+  ItemRecord::appendSuffixDescription(files, "Puncturing");
+  ItemRecord::appendSuffixDescription(files, "Bashing");
   EXPECT_EQ(
-      readFile(modifierListPath),
+      files[WorkFile::modifierList],
       "Prefix: Jagged\nLeast: 110% Enhanced Damage\nBest: 120% Enhanced Damage\n"
       "Suffix: Life\nLeast: +5 to Life\nBest: +5 to Life\n"
       "Suffix: Life\nLeast: Damage Reduced by 4\nBest: Damage Reduced by 4\n"
@@ -36,38 +35,25 @@ TEST(ModifierList, AppendsExactlyTheThreeLineRecordOfTheNamedAffix) {
       "Suffix: Bashing\nLeast: -25 to Monster AC Per Hit\nBest: -40 to Monster AC Per Hit\n");
 }
 
-TEST(ModifierList, AppendsNothingForANameWithoutAnExactKey) {
-  testing::WorkFolder folder;
-  emptyModifierList();
-  ItemRecord::appendPrefixDescription("1Jagged");
-  ItemRecord::appendPrefixDescription("jagged");
-  ItemRecord::appendPrefixDescription("Jagged ");
-  ItemRecord::appendSuffixDescription("Jagged");
-  ItemRecord::appendPrefixDescription("");
-  EXPECT_EQ(readFile(modifierListPath), "");
+TEST(ModifierList, AppendsNothingForANameWithoutAnExactKeyButMakesTheList) {
+  MemoryWorkFiles files;
+  ItemRecord::appendPrefixDescription(files, "1Jagged");
+  ItemRecord::appendPrefixDescription(files, "jagged");
+  ItemRecord::appendPrefixDescription(files, "Jagged ");
+  ItemRecord::appendSuffixDescription(files, "Jagged");
+  ItemRecord::appendPrefixDescription(files, "");
+  EXPECT_EQ(files[WorkFile::modifierList], "");
 }
 
 TEST(ModifierList, KeepsEveryRecordAndIsEmptiedAtStart) {
-  testing::WorkFolder folder;
-  ItemRecord::appendSuffixDescription("Bear");
-  ItemRecord::appendSuffixDescription("Bear");
-  EXPECT_EQ(readFile(modifierListPath),
+  MemoryWorkFiles files;
+  ItemRecord::appendSuffixDescription(files, "Bear");
+  ItemRecord::appendSuffixDescription(files, "Bear");
+  EXPECT_EQ(files[WorkFile::modifierList],
             "Suffix: Bear\nLeast: Knockback\nBest: Knockback\n"
             "Suffix: Bear\nLeast: Knockback\nBest: Knockback\n");
-  emptyModifierList();
-  EXPECT_EQ(readFile(modifierListPath), "");
-}
-
-TEST(ModifierList, StopsTheRunWhenTheListCannotBeWritten) {
-  testing::WorkFolder folder(false);
-  EXPECT_THROW(emptyModifierList(), RunStopped);
-  EXPECT_THROW(ItemRecord::appendPrefixDescription("Jagged"), RunStopped);
-  try {
-    emptyModifierList();
-  } catch (const RunStopped& stop) {
-    EXPECT_NE(std::string_view(stop.what()).find("the folder \"files\" is missing"),
-              std::string_view::npos);
-  }
+  emptyModifierList(files);
+  EXPECT_EQ(files[WorkFile::modifierList], "");
 }
 
 TEST(DescriptionTables, CoverEveryAffixWithAnEffect) {

@@ -11,7 +11,6 @@
 #include "support/failure_of.hpp"
 #include "support/second_name.hpp"
 #include "support/work_folder.hpp"
-#include "system/replace_file.hpp"
 
 namespace tessark {
 namespace {
@@ -67,20 +66,22 @@ TEST(HeldFolder, IdentitiesAndTargetsTellTwoNamesOfOneFileFromTwoFiles) {
   const auto one = folder.targetOf("one");
   ASSERT_TRUE(one);
   EXPECT_TRUE(one->sameAs(*folder.targetOf("second name")));
-  EXPECT_TRUE(one->sameAs(*targetOfPath("files/one")));
+  EXPECT_TRUE(one->sameAs(*HeldFolder::working().targetOf("files/one")));
   EXPECT_FALSE(one->sameAs(*folder.targetOf("two")));
   // Missing files: the same name in the same folder, or not.
-  EXPECT_TRUE(folder.targetOf("none")->sameAs(*targetOfPath("files/none")));
+  EXPECT_TRUE(folder.targetOf("none")->sameAs(*HeldFolder::working().targetOf("files/none")));
   EXPECT_FALSE(folder.targetOf("none")->sameAs(*folder.targetOf("other")));
   EXPECT_FALSE(folder.targetOf("none")->sameAs(*one));
 }
 
-TEST(HeldFolder, IsFolderTellsAFolderFromAFileOrNothing) {
+TEST(HeldFolder, FindTellsAFolderFromAFileOrNothing) {
   const WorkFolder work;
   writeFile("file", "");
-  EXPECT_TRUE(isFolder("files"));
-  EXPECT_FALSE(isFolder("file"));
-  EXPECT_FALSE(isFolder("none"));
+  const HeldFolder working = HeldFolder::working();
+  EXPECT_EQ(working.find("files").entry.kind, EntryKind::folder);
+  EXPECT_EQ(working.find("file").entry.kind, EntryKind::regular);
+  EXPECT_EQ(working.find("files/none").entry.kind, EntryKind::missing);
+  EXPECT_EQ(working.find(".").entry.identity, working.entry().identity);
 }
 
 }  // namespace

@@ -39,7 +39,8 @@ std::string kindText(FailureKind kind) {
 
 // What replaceFile(path, fresh) did: "ok", or the number of the failure's kind.
 std::string outcomeOf(std::string_view path) {
-  const std::optional<FailureKind> kind = failureOf([&] { replaceFile(path, fresh); });
+  const std::optional<FailureKind> kind =
+      failureOf([&] { replaceFile(HeldFolder::working(), path, fresh); });
   return kind ? kindText(*kind) : "ok";
 }
 

@@ -28,8 +28,8 @@ TEST(ReplaceFile, ReplacesAFileWholeOrMakesItAndLeavesNothingElse) {
   const WorkFolder work(false);
   writeFile("report", earlier);
   const FileIdentity before = identityOf("report");
-  replaceFile("report", fresh);
-  replaceFile("made", fresh);
+  replaceFile(HeldFolder::working(), "report", fresh);
+  replaceFile(HeldFolder::working(), "made", fresh);
   EXPECT_EQ(readFile("report"), fresh);
   EXPECT_EQ(readFile("made"), fresh);
   EXPECT_NE(identityOf("report"), before);
@@ -41,7 +41,7 @@ TEST(ReplaceFile, AFileWithASecondNameIsWrittenInPlace) {
   fs::create_directory("elsewhere");
   writeFile("report", earlier);
   if (!makeSecondName("report", "elsewhere/second")) GTEST_SKIP() << "no hard links here";
-  replaceFile("report", fresh);
+  replaceFile(HeldFolder::working(), "report", fresh);
   EXPECT_EQ(readFile("elsewhere/second"), fresh);
   EXPECT_EQ(identityOf("report"), identityOf("elsewhere/second"));
   EXPECT_EQ(namesIn("."), (std::set<std::string>{"elsewhere", "report"}));
@@ -50,8 +50,10 @@ TEST(ReplaceFile, AFileWithASecondNameIsWrittenInPlace) {
 TEST(ReplaceFile, AFolderOrAMissingFolderOnTheWayIsRefusedAndNothingMade) {
   const WorkFolder work(false);
   fs::create_directory("folder");
-  EXPECT_EQ(failureOf([] { replaceFile("folder", fresh); }), FailureKind::isFolder);
-  EXPECT_EQ(failureOf([] { replaceFile("none/report", fresh); }), FailureKind::missing);
+  EXPECT_EQ(failureOf([] { replaceFile(HeldFolder::working(), "folder", fresh); }),
+            FailureKind::isFolder);
+  EXPECT_EQ(failureOf([] { replaceFile(HeldFolder::working(), "none/report", fresh); }),
+            FailureKind::missing);
   EXPECT_EQ(namesIn("."), std::set<std::string>{"folder"});
   EXPECT_TRUE(fs::is_empty("folder"));
 }
@@ -62,8 +64,8 @@ TEST(ReplaceFile, TemporaryFilesOfKilledRunsAreRemovedAndNothingElse) {
   writeFile("report.tessark-new", "left by a killed run");
   fs::create_directory("other.tessark-new");
   writeFile("other", earlier);
-  replaceFile("report", fresh);
-  replaceFile("other", fresh);
+  replaceFile(HeldFolder::working(), "report", fresh);
+  replaceFile(HeldFolder::working(), "other", fresh);
   EXPECT_EQ(readFile("other"), fresh);
   EXPECT_EQ(namesIn("."), (std::set<std::string>{"other", "other.tessark-new", "report"}));
 }

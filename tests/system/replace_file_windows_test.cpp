@@ -25,7 +25,7 @@ TEST(ReplaceFileWindows, AFailedRenameLeavesTheEarlierFileAndNoTemporary) {
   const HANDLE held = ::CreateFileW(L"report", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                     nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  EXPECT_THROW(replaceFile("report", fresh), SystemError);
+  EXPECT_THROW(replaceFile(HeldFolder::working(), "report", fresh), SystemError);
   ::CloseHandle(held);
   EXPECT_EQ(readFile("report"), earlier);
   EXPECT_EQ(namesIn("."), std::set<std::string>{"report"});
@@ -36,7 +36,7 @@ TEST(ReplaceFileWindows, KeepsTheAttributesOfTheEarlierFile) {
   writeFile("report", earlier);
   const DWORD kept = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
   ASSERT_TRUE(::SetFileAttributesW(L"report", kept));
-  replaceFile("report", fresh);
+  replaceFile(HeldFolder::working(), "report", fresh);
   EXPECT_EQ(readFile("report"), fresh);
   EXPECT_EQ(::GetFileAttributesW(L"report") & (kept | FILE_ATTRIBUTE_SYSTEM), kept);
   ::SetFileAttributesW(L"report", FILE_ATTRIBUTE_NORMAL);
@@ -53,7 +53,7 @@ TEST(ReplaceFileWindows, WhereStandardOutputGoesTheContentIsWrittenToTheStream) 
   ::WriteFile(log, "dialogue\n", 9, &written, nullptr);
   bool failed = false;
   try {
-    replaceFile("log", fresh);
+    replaceFile(HeldFolder::working(), "log", fresh);
   } catch (const SystemError&) {
     failed = true;
   }

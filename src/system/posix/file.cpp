@@ -1,5 +1,5 @@
-// The handle calls of File on POSIX: read, write, ftruncate, fsync, fstat and close on a
-// descriptor. Reads and writes wait on a descriptor left non-blocking (posix_io.cpp).
+// The handle calls of File on POSIX: read, write, ftruncate, fsync (replaceable), fstat and close
+// on a descriptor. Reads and writes wait on a descriptor left non-blocking (posix_io.cpp).
 #include "system/file.hpp"
 
 #include <sys/stat.h>
@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "system/posix/posix_io.hpp"
+#include "system/posix/replaceable_calls.hpp"
 
 namespace tessark {
 
@@ -34,7 +35,7 @@ void File::truncate(std::uint64_t size) {
 }
 
 void File::sync() {
-  if (::fsync(handle_) != 0) throw posix::errorFrom(errno);
+  if (posix::syncFile(handle_) != 0) throw posix::errorFrom(errno);
 }
 
 std::optional<std::uint64_t> File::regularSize() const {

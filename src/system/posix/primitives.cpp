@@ -1,6 +1,7 @@
 // The primitives of the system layer on POSIX, over openat with O_NOFOLLOW and O_EXCL, fstatat,
-// readlinkat, renameat, unlinkat, fdopendir, fchown, fchmod, fsync, getentropy and flock. Departs
-// from the contract nowhere; a file system that cannot sync a folder (EINVAL) counts as synced.
+// readlinkat, renameat, unlinkat, fdopendir, fchown, fchmod, getentropy, nanosleep and the
+// replaceable calls (flock, geteuid, fsync). Departs from the contract nowhere; a file system that
+// cannot sync a folder (EINVAL) counts as synced.
 
 // flock, of BSD and Linux rather than POSIX, locks a folder or a file itself and ends with the
 // process; no POSIX lock can do that.
@@ -10,16 +11,16 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
 #include <cstring>
 #include <string>
-#include <thread>
 
 #include "system/posix/posix_io.hpp"
+#include "system/posix/replaceable_calls.hpp"
 
 namespace tessark::primitives {
 namespace {
@@ -27,13 +28,31 @@ namespace {
 // How many links one walk follows before it takes them for a loop, as the kernel does.
 constexpr int mostLinks = 40;
 
-// Opens the folder `name` in `folder` without following a link; a folder that may be searched
-// but not read opens for searching alone, where the system allows it.
-File openFolderAt(int folder, const std::string& name) {
-  int fd = ::openat(folder, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+Entry entryFrom(const struct stat& status) {
+  Entry entry;
+  if (S_ISREG(status.st_mode)) {
+    entry.kind = EntryKind::regular;
+  } else if (S_ISDIR(status.st_mode)) {
+    entry.kind = EntryKind::folder;
+  } else {
+    entry.kind = EntryKind::other;
+  }
+  entry.identity = posix::identityOf(status);
+  entry.links = static_cast<std::uint64_t>(status.st_nlink);
+  entry.size = static_cast<std::uint64_t>(status.st_size);
+  entry.owner = static_cast<std::uint32_t>(status.st_uid);
+  entry.permissions = static_cast<std::uint32_t>(status.st_mode & 07777);
+  entry.group = static_cast<std::uint32_t>(status.st_gid);
+  return entry;
+}
+
+// Opens the folder `name` in `folder` without following a link. A folder that may be searched but
+// not read opens for searching alone, where the system allows it and `searchOnly` does.
+File openFolderNamed(int folder, const char* name, bool searchOnly = true) {
+  int fd = ::openat(folder, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
 #ifdef O_PATH
-  if (fd < 0 && errno == EACCES) {
-    fd = ::openat(folder, name.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0 && errno == EACCES && searchOnly) {
+    fd = ::openat(folder, name, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
   }
 #endif
   if (fd < 0) {
@@ -83,6 +102,11 @@ bool noNameLeft(const std::string& pending) {
   return name.empty() || name == ".";
 }
 
+// Whether `path` is one name, which one look settles unless it is a link.
+bool isPlainName(std::string_view path) {
+  return !path.empty() && path.find('/') == std::string_view::npos && path != "." && path != "..";
+}
+
 // `folderPath` and `name` joined, as a message names what was walked.
 std::string joined(const std::string& folderPath, const std::string& name) {
   std::string path = folderPath;
@@ -91,36 +115,21 @@ std::string joined(const std::string& folderPath, const std::string& name) {
   return path;
 }
 
-// Throws untrustedLink where the link `link` (described by `status`) in `folder` lies in a
-// world-writable sticky folder and belongs to neither the user nor the folder's owner: another
-// user may have planted it. The kernel's protected_symlinks applies the same rule, when it is on.
-void requireTrusted(const File& folder, const struct stat& status, const std::string& link) {
-  const struct stat holder = posix::statusOf(folder.native());
-  const bool shared = (holder.st_mode & S_ISVTX) && (holder.st_mode & S_IWOTH);
-  if (shared && status.st_uid != ::geteuid() && status.st_uid != holder.st_uid) {
+// Throws untrustedLink where the link `link` (described by `status`) in the folder that `holder`
+// describes lies in a world-writable sticky folder and belongs to neither `user` nor the folder's
+// owner: another user may have planted it. The kernel's protected_symlinks applies the same rule,
+// when it is on.
+void requireTrusted(const Entry& holder, const struct stat& status, const std::string& link,
+                    std::uint32_t user) {
+  const bool shared = (holder.permissions & S_ISVTX) && (holder.permissions & S_IWOTH);
+  const auto owner = static_cast<std::uint32_t>(status.st_uid);
+  if (shared && owner != user && owner != holder.owner) {
     std::string reason = "\"";
     reason += link;
     reason +=
         "\" is another user's link in a folder that everyone may write to, and is not followed";
     throw SystemError(FailureKind::untrustedLink, reason);
   }
-}
-
-Entry entryOf(const struct stat& status) {
-  Entry entry;
-  if (S_ISREG(status.st_mode)) {
-    entry.kind = EntryKind::regular;
-  } else if (S_ISDIR(status.st_mode)) {
-    entry.kind = EntryKind::folder;
-  } else {
-    entry.kind = EntryKind::other;
-  }
-  entry.identity = posix::identityOf(status);
-  entry.links = static_cast<std::uint64_t>(status.st_nlink);
-  entry.ownedByUser = status.st_uid == ::geteuid();
-  entry.permissions = static_cast<std::uint32_t>(status.st_mode & 07777);
-  entry.group = static_cast<std::uint32_t>(status.st_gid);
-  return entry;
 }
 
 int flagsOf(OpenMode mode) {
@@ -137,33 +146,40 @@ int flagsOf(OpenMode mode) {
 
 }  // namespace
 
-File holdFolder(std::string_view path, bool exclusive) {
-  const int fd = ::open(std::string(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) throw posix::errorFrom(errno);
-  File folder(fd);
-  if (exclusive && ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-    if (errno == EWOULDBLOCK) throw SystemError(FailureKind::heldByAnotherRun, "in use");
-    throw posix::errorFrom(errno);
-  }
-  return folder;
+std::uint32_t currentUser() {
+  return posix::effectiveUser();
 }
 
-Place locate(const File& start, std::string_view startPath, std::string_view path) {
-  Place place{File(), &start, std::string(startPath), {}};
+File openFolder(std::string_view path) {
+  return openFolderNamed(AT_FDCWD, std::string(path).c_str());
+}
+
+Entry entryOf(const File& file) {
+  return entryFrom(posix::statusOf(file.native()));
+}
+
+Located locate(const File& start, const Entry& startEntry, std::string_view startPath,
+               std::string_view path, std::uint32_t user) {
+  Located found{Place{File(), &start, startEntry, std::string(startPath), {}}, {}};
+  Place& place = found.place;
+  struct stat status {};
   // Most paths are a plain name that is no link: one look settles them.
-  if (!path.empty() && path.find('/') == std::string_view::npos && path != "." && path != "..") {
+  if (isPlainName(path)) {
     place.name = path;
-    struct stat status {};
     if (::fstatat(start.native(), place.name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
-      if (errno == ENOENT) return place;
+      if (errno == ENOENT) return found;
       throw posix::errorFrom(errno);
     }
-    if (!S_ISLNK(status.st_mode)) return place;
+    if (!S_ISLNK(status.st_mode)) {
+      found.entry = entryFrom(status);
+      return found;
+    }
     place.name.clear();
   }
   std::string pending(path);
   const auto restartAtRoot = [&] {
-    place.ownFolder = holdFolder("/", false);
+    place.ownFolder = openFolderNamed(AT_FDCWD, "/");
+    place.folderEntry = entryOf(place.ownFolder);
     place.folderPath.assign(1, '/');
   };
   if (path.starts_with('/')) restartAtRoot();
@@ -173,15 +189,14 @@ Place locate(const File& start, std::string_view startPath, std::string_view pat
     if (name.empty() || name == ".") break;
     const bool last = noNameLeft(pending);
     const int folder = place.folder().native();
-    struct stat status {};
     if (::fstatat(folder, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
       if (errno != ENOENT || !last) throw posix::errorFrom(errno);
       place.name = std::move(name);
-      break;
+      return found;
     }
     if (S_ISLNK(status.st_mode)) {
       if (++links > mostLinks) throw posix::errorFrom(ELOOP);
-      requireTrusted(place.folder(), status, joined(place.folderPath, name));
+      requireTrusted(place.folderEntry, status, joined(place.folderPath, name), user);
       std::string target = linkTarget(folder, name);
       if (!pending.empty()) target += '/';
       pending.insert(0, target);
@@ -190,15 +205,18 @@ Place locate(const File& start, std::string_view startPath, std::string_view pat
     }
     if (last) {
       place.name = std::move(name);
-      break;
+      found.entry = entryFrom(status);
+      return found;
     }
-    File next = openFolderAt(folder, name);
+    File next = openFolderNamed(folder, name.c_str());
+    place.folderEntry = entryOf(next);
     place.ownFolder = std::move(next);
     place.folderPath = joined(place.folderPath, name);
   }
   // A path that names a folder itself ends in it: its name in its parent is not needed.
-  if (place.name.empty()) place.name.assign(1, '.');
-  return place;
+  place.name.assign(1, '.');
+  found.entry = place.folderEntry;
+  return found;
 }
 
 Entry entryAt(const Place& place) {
@@ -210,7 +228,17 @@ Entry entryAt(const Place& place) {
   if (S_ISLNK(status.st_mode)) {
     throw SystemError(FailureKind::changed, "a link took the place of a file");
   }
-  return entryOf(status);
+  return entryFrom(status);
+}
+
+File holdFolderAt(const Place& place, bool exclusive) {
+  // A lock needs a folder opened for reading.
+  File folder = openFolderNamed(place.folder().native(), place.name.c_str(), false);
+  if (exclusive && posix::lockFile(folder.native(), LOCK_EX | LOCK_NB) != 0) {
+    if (errno == EWOULDBLOCK) throw SystemError(FailureKind::heldByAnotherRun, "in use");
+    throw posix::errorFrom(errno);
+  }
+  return folder;
 }
 
 File openAt(const Place& place, OpenMode mode, bool create) {
@@ -228,27 +256,46 @@ File openAt(const Place& place, OpenMode mode, bool create) {
   return File(fd);
 }
 
-std::optional<File> createClaimed(const Place& place, std::string_view name, const Entry& earlier) {
-  const std::string named(name);
+std::optional<File> createExclusive(const Place& place, std::string_view name,
+                                    const Entry& earlier) {
   // For the user alone until keepOwnership gives it the earlier file's group and mode: a member
   // of the user's own group must not open it meanwhile.
   const mode_t mode = earlier.kind == EntryKind::missing ? 0666 : 0600;
-  const int fd = ::openat(place.folder().native(), named.c_str(),
+  const int fd = ::openat(place.folder().native(), std::string(name).c_str(),
                           O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, mode);
   if (fd < 0) {
     if (errno == EEXIST) return std::nullopt;
     throw posix::errorFrom(errno);
   }
-  File file(fd);
-  // Another run may have taken it for abandoned between its making and the lock: then the name
-  // is no longer this file's, and another name is tried.
-  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return std::nullopt;
-  struct stat named_status {};
-  if (::fstatat(place.folder().native(), named.c_str(), &named_status, AT_SYMLINK_NOFOLLOW) != 0 ||
-      posix::identityOf(named_status) != file.identity()) {
-    return std::nullopt;
-  }
-  return file;
+  return File(fd);
+}
+
+LockResult tryLock(const File& file) {
+  if (posix::lockFile(file.native(), LOCK_EX | LOCK_NB) == 0) return LockResult::taken;
+  return errno == EWOULDBLOCK || errno == EINTR ? LockResult::busy : LockResult::unsupported;
+}
+
+void pause() {
+  const timespec wait{0, 10'000'000};
+  ::nanosleep(&wait, nullptr);
+}
+
+bool stillNamed(const Place& place, std::string_view name, const File& file) {
+  struct stat named {};
+  return ::fstatat(place.folder().native(), std::string(name).c_str(), &named,
+                   AT_SYMLINK_NOFOLLOW) == 0 &&
+         posix::identityOf(named) == file.identity();
+}
+
+std::optional<File> openLeftover(const Place& place, std::string_view name) {
+  const int fd = ::openat(place.folder().native(), std::string(name).c_str(),
+                          O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  return File(fd);
+}
+
+void removeOpened(const Place& place, std::string_view name, const File&) {
+  removeAt(place, name);
 }
 
 bool keepOwnership(File& file, const Entry& earlier) {
@@ -264,16 +311,6 @@ bool keepOwnership(File& file, const Entry& earlier) {
     throw posix::errorFrom(errno);
   }
   return true;
-}
-
-bool lockForWriting(const File& file) {
-  // Bounded: a lock that another program keeps must not hang the run.
-  for (int attempt = 0; attempt < 200; ++attempt) {
-    if (::flock(file.native(), LOCK_EX | LOCK_NB) == 0) return true;
-    if (errno != EWOULDBLOCK && errno != EINTR) return true;  // no locks here: nothing to wait for
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  return false;
 }
 
 bool isDanglingLink(const Place&) {
@@ -314,46 +351,24 @@ std::vector<std::string> namesIn(const Place& place, std::string_view prefix) {
   return names;
 }
 
-void removeIfAbandoned(const Place& place, std::string_view name) {
-  const std::string named(name);
-  const int folder = place.folder().native();
-  const int fd =
-      ::openat(folder, named.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) return;
-  const File file(fd);
-  struct stat status {};
-  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != ::geteuid()) {
-    return;
-  }
-  // A live run holds the lock on its temporary file to its end.
-  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return;
-  struct stat named_status {};
-  if (::fstatat(folder, named.c_str(), &named_status, AT_SYMLINK_NOFOLLOW) == 0 &&
-      posix::identityOf(named_status) == posix::identityOf(status)) {
-    ::unlinkat(folder, named.c_str(), 0);
-  }
-}
-
 void syncFolder(const Place& place) {
   // Some file systems cannot sync a folder, and say so with EINVAL; a folder opened for searching
   // alone (O_PATH) cannot be synced either, with EBADF.
-  if (::fsync(place.folder().native()) != 0 && errno != EINVAL && errno != EBADF) {
+  if (posix::syncFile(place.folder().native()) != 0 && errno != EINVAL && errno != EBADF) {
     throw posix::errorFrom(errno);
   }
 }
 
-std::optional<StandardStream> standardStreamAt(std::string_view path) {
-  // The system follows the links here: only what it reaches is compared, nothing is opened.
-  struct stat file {};
-  if (::stat(std::string(path).c_str(), &file) != 0) return std::nullopt;
-  for (const StandardStream stream : {StandardStream::output, StandardStream::error}) {
-    struct stat status {};
-    if (::fstat(posix::descriptorOf(stream), &status) == 0 &&
-        posix::identityOf(status) == posix::identityOf(file)) {
-      return stream;
-    }
-  }
-  return std::nullopt;
+std::optional<FileIdentity> followedBySystem(const File& start, std::string_view path) {
+  struct stat status {};
+  if (::fstatat(start.native(), std::string(path).c_str(), &status, 0) != 0) return std::nullopt;
+  return posix::identityOf(status);
+}
+
+std::optional<FileIdentity> identityOf(StandardStream stream) {
+  struct stat status {};
+  if (::fstat(posix::descriptorOf(stream), &status) != 0) return std::nullopt;
+  return posix::identityOf(status);
 }
 
 SystemError folderError() {

@@ -1,6 +1,7 @@
 // The primitives of the system layer on Windows, over CreateFileW, GetFinalPathNameByHandleW,
-// MoveFileExW (write-through), LockFileEx, FindFirstFileW and rand_s. Departs from the contract:
-// no folder sync, attributes kept for owner and group, links followed as the system follows them.
+// MoveFileExW (write-through), LockFileEx, FindFirstFileW, Sleep and rand_s. Departs from the
+// contract: no folder sync, attributes kept for owner and group, no owner at all (every file is
+// the user's, user 0), links followed as the system follows them.
 
 // A link that leads nowhere is written through, in place, which makes its target and keeps it.
 #define _CRT_RAND_S
@@ -28,12 +29,6 @@ DWORD orNormal(DWORD attributes) {
 // The byte that a run locks to claim its temporary file: far past any content, so that the lock
 // never stands in the way of a write.
 constexpr DWORD claimOffsetHigh = 0x40000000;
-
-bool lockClaim(HANDLE handle) {
-  OVERLAPPED at{};
-  at.OffsetHigh = claimOffsetHigh;
-  return ::LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at);
-}
 
 // `folder` and `name` joined with the system's separator.
 std::wstring joined(const std::wstring& folder, const std::wstring& name) {
@@ -85,17 +80,25 @@ bool removeFile(const std::wstring& path) {
          ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL) && ::DeleteFileW(path.c_str());
 }
 
-}  // namespace
+// What `information` tells of a file or folder.
+Entry entryFrom(const BY_HANDLE_FILE_INFORMATION& information) {
+  const bool folder = information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
+  return {.kind = folder ? EntryKind::folder : EntryKind::regular,
+          .identity = windows::identityOf(information),
+          .links = information.nNumberOfLinks,
+          .size = (std::uint64_t{information.nFileSizeHigh} << 32) | information.nFileSizeLow,
+          .permissions = information.dwFileAttributes & keptAttributes};
+}
 
-File holdFolder(std::string_view path, bool exclusive) {
-  const std::wstring wide = windows::widePath(path);
+// Opens the folder at `path`; with `exclusive`, the open is the lock. Throws SystemError.
+File openFolderAt(const std::wstring& path, bool exclusive) {
   // The lock is the open itself: adding files is writing to the folder, and while this handle
   // shares only reading, the same open by a second run fails with a sharing violation. Without
   // FILE_SHARE_DELETE the folder can be neither renamed nor removed, so that its name, by which
   // the files are opened, stays this folder's. A file browser can still list it.
   const DWORD access = FILE_LIST_DIRECTORY | FILE_TRAVERSE | (exclusive ? FILE_ADD_FILE : 0);
   const HANDLE handle =
-      ::CreateFileW(wide.c_str(), access, exclusive ? FILE_SHARE_READ : windows::shareAll, nullptr,
+      ::CreateFileW(path.c_str(), access, exclusive ? FILE_SHARE_READ : windows::shareAll, nullptr,
                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
     const DWORD error = ::GetLastError();
@@ -112,7 +115,22 @@ File holdFolder(std::string_view path, bool exclusive) {
   return folder;
 }
 
-Place locate(const File&, std::string_view startPath, std::string_view path) {
+}  // namespace
+
+std::uint32_t currentUser() {
+  return 0;
+}
+
+File openFolder(std::string_view path) {
+  return openFolderAt(windows::widePath(path), false);
+}
+
+Entry entryOf(const File& file) {
+  return entryFrom(windows::informationOf(file));
+}
+
+Located locate(const File&, const Entry&, std::string_view startPath, std::string_view path,
+               std::uint32_t) {
   // Windows opens no file relative to a handle: the walk is the system's own, by path.
   std::wstring full = joined(windows::widePath(startPath), windows::widePath(path));
   const HANDLE handle = openForLooking(full);
@@ -124,11 +142,13 @@ Place locate(const File&, std::string_view startPath, std::string_view path) {
     if (error != ERROR_FILE_NOT_FOUND) throw windows::errorFrom(error);
   }
   auto [folder, name] = split(full);
-  Place place;
-  place.ownFolder = holdFolder(windows::narrowPath(folder), false);
-  place.folderPath = windows::narrowPath(folder);
-  place.name = windows::narrowPath(name);
-  return place;
+  Located found;
+  found.place.ownFolder = openFolderAt(folder, false);
+  found.place.folderEntry = entryOf(found.place.ownFolder);
+  found.place.folderPath = windows::narrowPath(folder);
+  found.place.name = windows::narrowPath(name);
+  found.entry = entryAt(found.place);
+  return found;
 }
 
 Entry entryAt(const Place& place) {
@@ -148,12 +168,11 @@ Entry entryAt(const Place& place) {
     if (type == FILE_TYPE_UNKNOWN && ::GetLastError() != NO_ERROR) throw windows::lastError();
     return {.kind = EntryKind::other};
   }
-  const BY_HANDLE_FILE_INFORMATION information = windows::informationOf(file);
-  const bool folder = information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
-  return {.kind = folder ? EntryKind::folder : EntryKind::regular,
-          .identity = windows::identityOf(information),
-          .links = information.nNumberOfLinks,
-          .permissions = information.dwFileAttributes & keptAttributes};
+  return entryOf(file);
+}
+
+File holdFolderAt(const Place& place, bool exclusive) {
+  return openFolderAt(pathOf(place, place.name), exclusive);
 }
 
 File openAt(const Place& place, OpenMode mode, bool create) {
@@ -181,7 +200,8 @@ File openAt(const Place& place, OpenMode mode, bool create) {
   return File(handle);
 }
 
-std::optional<File> createClaimed(const Place& place, std::string_view name, const Entry& earlier) {
+std::optional<File> createExclusive(const Place& place, std::string_view name,
+                                    const Entry& earlier) {
   // Written while not yet read-only; that attribute comes with the rename. Shared for deleting,
   // so that it can be renamed while this run holds it.
   const std::wstring path = pathOf(place, name);
@@ -194,24 +214,49 @@ std::optional<File> createClaimed(const Place& place, std::string_view name, con
     if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) return std::nullopt;
     throw windows::errorFrom(error);
   }
-  File file(handle);
-  if (!lockClaim(handle)) return std::nullopt;
-  // Another run may have taken it for abandoned between its making and the lock.
-  FILE_STANDARD_INFO information{};
-  if (!::GetFileInformationByHandleEx(handle, FileStandardInfo, &information, sizeof information) ||
-      information.DeletePending) {
-    return std::nullopt;
-  }
-  return file;
+  return File(handle);
 }
 
-bool lockForWriting(const File& file) {
-  // Bounded: a lock that another program keeps must not hang the run.
-  for (int attempt = 0; attempt < 200; ++attempt) {
-    if (lockClaim(file.native())) return true;
-    ::Sleep(10);
+LockResult tryLock(const File& file) {
+  // One byte far past any content, so that the lock never stands in the way of a write.
+  OVERLAPPED at{};
+  at.OffsetHigh = claimOffsetHigh;
+  if (::LockFileEx(file.native(), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
+                   &at)) {
+    return LockResult::taken;
   }
-  return false;
+  return ::GetLastError() == ERROR_LOCK_VIOLATION ? LockResult::busy : LockResult::unsupported;
+}
+
+void pause() {
+  ::Sleep(10);
+}
+
+bool stillNamed(const Place&, std::string_view, const File& file) {
+  // A file that another run took for abandoned is pending deletion, its name still standing.
+  FILE_STANDARD_INFO information{};
+  return ::GetFileInformationByHandleEx(file.native(), FileStandardInfo, &information,
+                                        sizeof information) &&
+         !information.DeletePending;
+}
+
+std::optional<File> openLeftover(const Place& place, std::string_view name) {
+  const HANDLE handle =
+      ::CreateFileW(pathOf(place, name).c_str(), GENERIC_READ | DELETE, windows::shareAll, nullptr,
+                    OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
+  return File(handle);
+}
+
+void removeOpened(const Place& place, std::string_view name, const File& file) {
+  FILE_DISPOSITION_INFO disposition{TRUE};
+  if (!::SetFileInformationByHandle(file.native(), FileDispositionInfo, &disposition,
+                                    sizeof disposition)) {
+    // A read-only leftover refuses; it is cleared first.
+    ::SetFileAttributesW(pathOf(place, name).c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::SetFileInformationByHandle(file.native(), FileDispositionInfo, &disposition,
+                                 sizeof disposition);
+  }
 }
 
 bool isDanglingLink(const Place& place) {
@@ -292,46 +337,33 @@ std::vector<std::string> namesIn(const Place& place, std::string_view prefix) {
   return names;
 }
 
-void removeIfAbandoned(const Place& place, std::string_view name) {
-  const std::wstring path = pathOf(place, name);
-  const HANDLE handle =
-      ::CreateFileW(path.c_str(), GENERIC_READ | DELETE, windows::shareAll, nullptr, OPEN_EXISTING,
-                    FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) return;
-  File file(handle);
-  // A live run holds the lock on its temporary file to its end.
-  if (!file.regularSize() || !lockClaim(handle)) return;
-  FILE_DISPOSITION_INFO disposition{TRUE};
-  if (!::SetFileInformationByHandle(handle, FileDispositionInfo, &disposition,
-                                    sizeof disposition)) {
-    // A read-only leftover refuses; it is cleared first.
-    ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    ::SetFileInformationByHandle(handle, FileDispositionInfo, &disposition, sizeof disposition);
-  }
-}
-
 void syncFolder(const Place&) {
   // Windows syncs no folder: MOVEFILE_WRITE_THROUGH makes the rename itself reach the disk.
 }
 
-std::optional<StandardStream> standardStreamAt(std::string_view path) {
+std::optional<FileIdentity> followedBySystem(const File&, std::string_view path) {
+  // The working folder is where relative paths begin: the handle is not needed.
   const HANDLE handle = openForLooking(windows::widePath(path));
   if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
   const File file(handle);
-  if (::GetFileType(handle) != FILE_TYPE_DISK) return std::nullopt;
   BY_HANDLE_FILE_INFORMATION information{};
-  if (!::GetFileInformationByHandle(handle, &information)) return std::nullopt;
-  for (const StandardStream stream : {StandardStream::output, StandardStream::error}) {
-    const HANDLE standard = ::GetStdHandle(windows::standardHandleId(stream));
-    BY_HANDLE_FILE_INFORMATION streamInformation{};
-    if (standard != nullptr && standard != INVALID_HANDLE_VALUE &&
-        ::GetFileType(standard) == FILE_TYPE_DISK &&
-        ::GetFileInformationByHandle(standard, &streamInformation) &&
-        windows::identityOf(streamInformation) == windows::identityOf(information)) {
-      return stream;
-    }
+  if (::GetFileType(handle) != FILE_TYPE_DISK ||
+      !::GetFileInformationByHandle(handle, &information)) {
+    return std::nullopt;
   }
-  return std::nullopt;
+  return windows::identityOf(information);
+}
+
+std::optional<FileIdentity> identityOf(StandardStream stream) {
+  // Only a file on a disk has an identity to compare.
+  const HANDLE standard = ::GetStdHandle(windows::standardHandleId(stream));
+  BY_HANDLE_FILE_INFORMATION information{};
+  if (standard == nullptr || standard == INVALID_HANDLE_VALUE ||
+      ::GetFileType(standard) != FILE_TYPE_DISK ||
+      !::GetFileInformationByHandle(standard, &information)) {
+    return std::nullopt;
+  }
+  return windows::identityOf(information);
 }
 
 SystemError folderError() {

@@ -17,10 +17,10 @@ using testing::writeFile;
 TEST(UserWeb, AReportOfTheUsersOwnIsReplacedByANewFile) {
   WorkFolder folder;
   writeFile("The Item.txt", "an earlier report, longer than the new one\n");
-  const auto earlier = targetOfPath("The Item.txt")->file;
-  replaceFile("The Item.txt", "new\n");
+  const auto earlier = HeldFolder::working().targetOf("The Item.txt")->file;
+  replaceFile(HeldFolder::working(), "The Item.txt", "new\n");
   EXPECT_EQ(readFile("The Item.txt"), "new\n");
-  EXPECT_NE(targetOfPath("The Item.txt")->file, earlier);
+  EXPECT_NE(HeldFolder::working().targetOf("The Item.txt")->file, earlier);
 }
 
 }  // namespace

@@ -9,9 +9,9 @@
 namespace tessark {
 
 // The message for a file that cannot be opened, read or written: "Tessark: cannot <action>
-// "<path>": <reason>." A missing "files" folder is named as such, with what to do about it, and
-// so is a work file that is not a regular file.
+// "<path>": <reason>." A missing file whose folder "files" is missing (`workFolderMissing`) is
+// named as such, with what to do about it, and so is a work file that is not a regular file.
 std::string fileFailureMessage(std::string_view action, std::string_view path,
-                               const SystemError& error);
+                               const SystemError& error, bool workFolderMissing);
 
 }  // namespace tessark

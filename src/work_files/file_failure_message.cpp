@@ -1,18 +1,15 @@
 // The message of a work file or the report that cannot be used, with what to do about the
 // usual causes.
-#include "report/file_failure_message.hpp"
-
-#include "report/work_folder_path.hpp"
-#include "system/held_folder.hpp"
+#include "work_files/file_failure_message.hpp"
 
 namespace tessark {
 
 std::string fileFailureMessage(std::string_view action, std::string_view path,
-                               const SystemError& error) {
+                               const SystemError& error, bool workFolderMissing) {
   std::string message = "Tessark: cannot " + std::string(action) + " \"" + std::string(path) + "\"";
   switch (error.kind()) {
     case FailureKind::missing:
-      if (path.starts_with(workFolderPath) && !isFolder(workFolderPath)) {
+      if (workFolderMissing) {
         return message +
                ": the folder \"files\" is missing. Tessark keeps its work files there; create a "
                "folder named \"files\" in the folder where you start Tessark, then start it "
