@@ -237,6 +237,23 @@ TEST(ReplaceFilePosix, AChangeBetweenTheLookAndTheRenameTouchesNothing) {
   EXPECT_EQ(namesIn("a"), std::set<std::string>{"report"});
 }
 
+// Waits until another process holds a lock on the file `path` (as /proc/locks lists them by inode),
+// so that a file made but not yet claimed is not taken for claimed. False when none comes.
+bool waitUntilLocked(const fs::path& path) {
+  std::string inode(1, ':');
+  inode += std::to_string(statusOf(path.string()).st_ino);
+  return waitUntil([&] {
+    std::istringstream locks(readFile("/proc/locks"));
+    std::string number, kind, advisory, access, pid, device;
+    for (std::string line; std::getline(locks, line);) {
+      std::istringstream fields(line);
+      fields >> number >> kind >> advisory >> access >> pid >> device;
+      if (kind == "FLOCK" && device.ends_with(inode)) return true;
+    }
+    return false;
+  });
+}
+
 TEST(ReplaceFilePosix, TemporariesOfKilledRunsAreRemovedButNotThoseOfALiveRun) {
   if (!haveStrace()) GTEST_SKIP() << "strace is needed to hold a run back";
   const Reports reports;
@@ -252,6 +269,8 @@ TEST(ReplaceFilePosix, TemporariesOfKilledRunsAreRemovedButNotThoseOfALiveRun) {
   const pid_t live = startHelper(hold, "live");
   const std::string held = newNameIn(".", {abandoned});
   ASSERT_FALSE(held.empty());
+  // A run claims its file just after making it: until then, any run may take it for abandoned.
+  ASSERT_TRUE(waitUntilLocked(held));
   EXPECT_EQ(outcomeOf("third"), "ok");
   EXPECT_FALSE(fs::exists(abandoned));
   EXPECT_TRUE(fs::exists(held));
