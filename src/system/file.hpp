@@ -65,7 +65,12 @@ class File {
 
   // Reads at most `buffer.size()` bytes; returns 0 at the end of the file.
   std::size_t read(std::span<char> buffer);
-  // Writes all of `text`, waiting as a blocking file would.
+  // How long a write waits for a pipe or device that takes nothing: a reader that never reads must
+  // not hang the run.
+  static constexpr int writeWaitSeconds = 5;
+
+  // Writes all of `text`, waiting for a pipe or device to take it, but at most writeWaitSeconds
+  // at a time (FailureKind::noReader).
   void write(std::string_view text);
   // The bytes that reached the file through write(), a failed call's part included.
   std::uint64_t written() const { return written_; }

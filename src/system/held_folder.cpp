@@ -30,37 +30,51 @@ auto lookingAgain(Attempt attempt) {
   }
 }
 
+// `place` and its name joined, as messages name what is there.
+std::string pathOf(const Place& place) {
+  std::string path = place.folderPath;
+  if (!path.empty() && !path.ends_with('/')) path += '/';
+  path += place.name;
+  return path;
+}
+
 }  // namespace
 
-HeldFolder::HeldFolder(File folder, const Entry& entry, std::string path, std::uint32_t user)
-    : folder_(std::move(folder)), entry_(entry), path_(std::move(path)), user_(user) {}
+HeldFolder::HeldFolder(File folder, const Entry& entry, std::string path, std::uint32_t user,
+                       Folders folders)
+    : folder_(std::move(folder)),
+      entry_(entry),
+      path_(std::move(path)),
+      user_(user),
+      folders_(folders) {}
 
 HeldFolder HeldFolder::working() {
   File folder = primitives::openFolder(".");
   const Entry entry = primitives::entryOf(folder);
-  return HeldFolder(std::move(folder), entry, "", primitives::currentUser());
+  return HeldFolder(std::move(folder), entry, "", primitives::currentUser(), Folders::any);
 }
 
 HeldFolder::HeldFolder(std::string_view path, Lock lock) : HeldFolder(working().hold(path, lock)) {}
 
-HeldFolder HeldFolder::hold(std::string_view path, Lock lock) const {
+HeldFolder HeldFolder::hold(std::string_view path, Lock lock, Folders folders) const {
+  const bool trusted = folders == Folders::trusted || folders_ == Folders::trusted;
   return lookingAgain([&] {
-    const Located found = find(path);
+    const Located found = primitives::locate(folder_, entry_, path_, path, user_, trusted);
     File folder = primitives::holdFolderAt(found.place, lock == Lock::exclusive);
     const Entry entry = primitives::entryOf(folder);
     // The folder looked at, not one put in its place since.
     if (entry.identity != found.entry.identity) {
       throw SystemError(FailureKind::changed, "the folder changed while it was opened");
     }
-    std::string named = found.place.folderPath;
-    if (!named.empty() && !named.ends_with('/')) named += '/';
-    named += found.place.name;
-    return HeldFolder(std::move(folder), entry, std::move(named), user_);
+    std::string named = pathOf(found.place);
+    if (trusted) primitives::requireTrustedFolder(entry, found.place.folderEntry, named, user_);
+    return HeldFolder(std::move(folder), entry, std::move(named), user_,
+                      trusted ? Folders::trusted : Folders::any);
   });
 }
 
 Located HeldFolder::find(std::string_view path) const {
-  return primitives::locate(folder_, entry_, path_, path, user_);
+  return primitives::locate(folder_, entry_, path_, path, user_, folders_ == Folders::trusted);
 }
 
 std::optional<FileTarget> HeldFolder::targetOf(std::string_view path) const {
@@ -75,6 +89,7 @@ OpenedFile HeldFolder::open(const Located& found, OpenMode mode) const {
   if (found.entry.kind == EntryKind::folder || found.entry.kind == EntryKind::other) {
     throw notRegular();
   }
+  requireNotPlanted(found, user_);
   const bool create = found.entry.kind == EntryKind::missing && mode != OpenMode::read;
   try {
     File file = primitives::openAt(found.place, mode, create);
@@ -90,6 +105,17 @@ OpenedFile HeldFolder::open(const Located& found, OpenMode mode) const {
       throw notRegular();
     }
     throw;
+  }
+}
+
+void requireNotPlanted(const Located& found, std::uint32_t user) {
+  const Entry& holder = found.place.folderEntry;
+  if (found.entry.kind == EntryKind::regular && found.entry.owner != user &&
+      found.entry.owner != holder.owner && primitives::sharedFolder(holder)) {
+    throw SystemError(FailureKind::untrusted,
+                      "\"" + pathOf(found.place) +
+                          "\" is another user's file in a folder that everyone may write to, and "
+                          "is not written");
   }
 }
 

@@ -38,10 +38,22 @@ Entry entryOf(const File& file);
 // `startPath` ("" for the working folder), and what stands there, not followed. A link is not
 // followed where another user could have planted it (POSIX: a link in a world-writable sticky
 // folder that belongs to neither `user` nor the folder's owner, whatever the kernel is told to
-// protect); that throws SystemError of kind untrustedLink, naming the link. Throws SystemError
-// for a folder on the way that cannot be opened, or links that loop.
+// protect); that throws SystemError of kind untrusted, naming the link. With `trustedFolders`,
+// every folder the walk enters must pass requireTrustedFolder too. Throws SystemError for a
+// folder on the way that cannot be opened, or links that loop.
 Located locate(const File& start, const Entry& startEntry, std::string_view startPath,
-               std::string_view path, std::uint32_t user);
+               std::string_view path, std::uint32_t user, bool trustedFolders);
+
+// Throws SystemError of kind untrusted, naming `path`, for a `folder` in `holder` that another
+// user than `user` could change: on POSIX, one that every user may write to without the sticky
+// bit, or that belongs to neither `user`, root nor the owner of `holder`. Windows knows no owner
+// that decides this: nothing is refused there.
+void requireTrustedFolder(const Entry& folder, const Entry& holder, std::string_view path,
+                          std::uint32_t user);
+
+// Whether `folder` is one where every user may make files and only their owner may remove them:
+// on POSIX, world-writable and sticky, as /tmp. None on Windows.
+bool sharedFolder(const Entry& folder);
 
 // What stands at `place` now, not followed; a link there fails with FailureKind::changed.
 Entry entryAt(const Place& place);
@@ -80,7 +92,9 @@ bool stillNamed(const Place& place, std::string_view name, const File& file);
 // following a link and never waiting; nothing when it cannot be.
 std::optional<File> openLeftover(const Place& place, std::string_view name);
 
-// Removes `name`, which `file` is open on, from the folder of `place`, ignoring a failure.
+// Removes `name`, which `file` is open on, from the folder of `place`, ignoring a failure; nothing
+// where the system cannot tell that `file` is the file of that name in that folder, and not one
+// that a link under the name leads to.
 void removeOpened(const Place& place, std::string_view name, const File& file);
 
 // Whether the missing name at `place` is a link that leads nowhere, which the system hides from a
@@ -104,7 +118,8 @@ void removeAt(const Place& place, std::string_view name);
 // The names in the folder of `place` that begin with `prefix`.
 std::vector<std::string> namesIn(const Place& place, std::string_view prefix);
 
-// Makes the changes of names in the folder of `place` last. Throws SystemError.
+// Makes the changes of names in the folder of `place` last, where the file system can. Throws
+// SystemError, also for a folder that may not be read and so cannot be synced.
 void syncFolder(const Place& place);
 
 // The file that `path` leads to from `start` as the system itself follows it, where a walk may

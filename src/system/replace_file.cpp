@@ -221,6 +221,7 @@ bool replaceOnce(const HeldFolder& start, const Located& found, std::string_view
       writeInPlace(place, earlier, content);
       return true;
     case EntryKind::regular:
+      requireNotPlanted(found, start.user());
       // A second name of the file, or a file that is another user's, would lose its link or its
       // owner to a new file.
       if (earlier.links > 1 || earlier.owner != start.user()) {

@@ -26,7 +26,8 @@ namespace tessark {
 //   name, a file of another user, a group the user may not give, a folder where no file can be
 //   made), the file is cut to nothing and written in place: a failure or a kill leaves a start of
 //   the new content, never a mix of the two. Two runs that write one file in place take turns.
-// - A link that another user could have planted is never followed (FailureKind::untrustedLink).
+// - A link that another user could have planted is never followed, and another user's file in a
+//   folder where every user may make files is not written (FailureKind::untrusted).
 // - Temporary files that killed runs left in that folder are removed, but none that a live run
 //   holds.
 // Windows: no owner or group decides anything; a second name alone means in place.

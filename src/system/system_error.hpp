@@ -24,7 +24,7 @@ enum class FailureKind {
   heldByAnotherRun,  // the work folder is held by another run
   notSynced,         // the new content is in place, but may not outlast a crash
   notPermitted,      // the user may not do this here
-  untrustedLink,     // a link that another user could have planted; what() names it
+  untrusted,         // a link, folder or file that another user could have planted; what() names it
   changed,           // a file or link on the way changed between the look and the change
   other,             // anything else; what() says what
 };

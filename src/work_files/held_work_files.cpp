@@ -33,12 +33,13 @@ std::string shownName(std::size_t index) {
 
 HeldFolder holdWorkFolder(const HeldFolder& working) {
   try {
-    return working.hold(workFolderName, HeldFolder::Lock::exclusive);
+    return working.hold(workFolderName, HeldFolder::Lock::exclusive, HeldFolder::Folders::trusted);
   } catch (const SystemError& error) {
     if (error.kind() == FailureKind::heldByAnotherRun) {
+      // Anyone who may read the folder may lock it; mostly, though, it is another run.
       throw RunStopped(
-          "Tessark: another Tessark run is using the folder \"files\" here; nothing was changed. "
-          "Start Tessark again when that run has ended.");
+          "Tessark: the folder \"files\" here is locked by another program, perhaps another "
+          "Tessark run; nothing was changed. Start Tessark again when it has ended.");
     }
     throw RunStopped(
         fileFailureMessage("use", workFolderName, error, error.kind() == FailureKind::missing));
@@ -76,9 +77,14 @@ void HeldWorkFiles::lookAtAll() {
   fresh_ = true;
 }
 
-void HeldWorkFiles::requireOwnTarget(std::size_t index, const FileTarget& target) const {
+void HeldWorkFiles::requireOwnTarget(std::size_t index, const FileTarget& target) {
   for (std::size_t i = 0; i < nameCount; ++i) {
-    if (i != index && targets_[i] && target.sameAs(*targets_[i])) stopForOneFile(index, i);
+    if (i == index || !targets_[i] || !target.sameAs(*targets_[i])) continue;
+    // The file that another name led to at its last look may be gone since, and its number given
+    // to a new file: only a look now tells.
+    targets_[i] =
+        i == reportIndex ? working_.targetOf(reportName) : files_.targetOf(workFileNames[i]);
+    if (targets_[i] && target.sameAs(*targets_[i])) stopForOneFile(index, i);
   }
 }
 

@@ -48,8 +48,9 @@ class HeldWorkFiles final : public WorkFiles {
 
   // Looks at where every name leads, and stops the run when two are one.
   void lookAtAll();
-  // Stops the run when `target`, where the name `index` leads, is where another name leads.
-  void requireOwnTarget(std::size_t index, const FileTarget& target) const;
+  // Stops the run when `target`, where the name `index` leads, is where another name leads, as a
+  // look at that name now confirms.
+  void requireOwnTarget(std::size_t index, const FileTarget& target);
   // Opens a work file and checks it, through the last look at its name when that is still fresh.
   OpenWorkFile openChecked(WorkFile file, OpenWorkFile::Mode mode);
   // Whether the folder "files" is missing now.

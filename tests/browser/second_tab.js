@@ -15,7 +15,8 @@ browserTest(async (context, server) => {
   await alert.waitFor();
   // Refused before the banner, as a second run of the program is.
   assert.equal((await readLog(second)).out, "");
-  assert.match(await alert.textContent(), /^Tessark: another Tessark run is using the folder "files" here/);
+  assert.match(await alert.textContent(),
+               /^Tessark: the folder "files" here is locked by another program, perhaps another Tessark run/);
   await waitForRunEnd(second);
 
   await first.bringToFront();

@@ -79,7 +79,7 @@ TEST(HeldFolderPosix, ALinkOfAnotherUserInAStickyFolderIsNotFollowed) {
   fs::create_symlink("../victim", "files/list");
   ASSERT_EQ(::lchown("files/list", user->uid, user->gid), 0);
   const HeldFolder folder("files", HeldFolder::Lock::exclusive);
-  EXPECT_EQ(failureOf([&] { folder.open("list", OpenMode::rewrite); }), FailureKind::untrustedLink);
+  EXPECT_EQ(failureOf([&] { folder.open("list", OpenMode::rewrite); }), FailureKind::untrusted);
   EXPECT_EQ(readFile("victim"), "victim");
 }
 

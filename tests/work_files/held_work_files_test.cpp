@@ -74,8 +74,8 @@ TEST(HeldWorkFiles, ARunWhoseFolderIsMissingOrHeldStopsAtOnce) {
   const WorkFolder folder;
   const HeldWorkFiles first;
   EXPECT_EQ(stopOf([] { HeldWorkFiles second; }),
-            "Tessark: another Tessark run is using the folder \"files\" here; nothing was "
-            "changed. Start Tessark again when that run has ended.");
+            "Tessark: the folder \"files\" here is locked by another program, perhaps another "
+            "Tessark run; nothing was changed. Start Tessark again when it has ended.");
 }
 
 // Links made while the run waits at a prompt: the report made a link to the modifier list, and a

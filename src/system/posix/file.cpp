@@ -23,9 +23,12 @@ std::size_t File::read(std::span<char> buffer) {
 }
 
 void File::write(std::string_view text) {
-  if (const int error = posix::writeAll(handle_, text.data(), text.size(), written_)) {
-    throw posix::errorFrom(error);
+  const int error =
+      posix::writeAll(handle_, text.data(), text.size(), written_, writeWaitSeconds * 1000);
+  if (error == ETIMEDOUT) {
+    throw SystemError(FailureKind::noReader, "nothing took what was written for a while");
   }
+  if (error != 0) throw posix::errorFrom(error);
 }
 
 void File::truncate(std::uint64_t size) {

@@ -11,11 +11,15 @@
 namespace tessark::posix {
 namespace {
 
-// Waits until `fd` is ready for `events`. A descriptor left non-blocking by the program that
-// shares it answers EAGAIN; its flags are shared, so they are left as they are.
-void waitFor(int fd, short events) {
+// Waits until `fd` is ready for `events`, at most `limit` milliseconds (-1: as long as it takes);
+// false when the time ran out. A descriptor left non-blocking by the program that shares it
+// answers EAGAIN; its flags are shared, so they are left as they are.
+bool waitFor(int fd, short events, int limit = -1) {
   pollfd ready{fd, events, 0};
-  while (::poll(&ready, 1, -1) < 0 && errno == EINTR) {
+  for (;;) {
+    const int result = ::poll(&ready, 1, limit);
+    if (result >= 0) return result > 0;
+    if (errno != EINTR) return true;  // the next call says what is wrong
   }
 }
 
@@ -67,7 +71,7 @@ std::size_t readSome(int fd, char* buffer, std::size_t size) {
   }
 }
 
-int writeAll(int fd, const char* text, std::size_t size, std::uint64_t& written) {
+int writeAll(int fd, const char* text, std::size_t size, std::uint64_t& written, int limit) {
   while (size > 0) {
     const ssize_t put = ::write(fd, text, size);
     if (put > 0) {
@@ -75,7 +79,7 @@ int writeAll(int fd, const char* text, std::size_t size, std::uint64_t& written)
       text += put;
       size -= static_cast<std::size_t>(put);
     } else if (put < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-      waitFor(fd, POLLOUT);
+      if (!waitFor(fd, POLLOUT, limit)) return ETIMEDOUT;
     } else if (put < 0 && errno != EINTR) {
       return errno;
     } else if (put == 0) {

@@ -31,8 +31,10 @@ inline FileIdentity identityOf(const struct stat& status) {
 // Reads at most `size` bytes from `fd`; returns 0 at its end. Throws SystemError.
 std::size_t readSome(int fd, char* buffer, std::size_t size);
 
-// Writes all `size` bytes to `fd`, adding each part that reached it to `written`. Returns 0, or
-// the error number of the write that failed.
-int writeAll(int fd, const char* text, std::size_t size, std::uint64_t& written);
+// Writes all `size` bytes to `fd`, adding each part that reached it to `written`, waiting at most
+// `limit` milliseconds at a time for a pipe or device to take more (-1: as long as it takes).
+// Returns 0, ETIMEDOUT when nothing was taken for that long, or the error number of the write
+// that failed.
+int writeAll(int fd, const char* text, std::size_t size, std::uint64_t& written, int limit = -1);
 
 }  // namespace tessark::posix

@@ -115,20 +115,19 @@ std::string joined(const std::string& folderPath, const std::string& name) {
   return path;
 }
 
-// Throws untrustedLink where the link `link` (described by `status`) in the folder that `holder`
+// Throws untrusted where the link `link` (described by `status`) in the folder that `holder`
 // describes lies in a world-writable sticky folder and belongs to neither `user` nor the folder's
 // owner: another user may have planted it. The kernel's protected_symlinks applies the same rule,
 // when it is on.
 void requireTrusted(const Entry& holder, const struct stat& status, const std::string& link,
                     std::uint32_t user) {
-  const bool shared = (holder.permissions & S_ISVTX) && (holder.permissions & S_IWOTH);
   const auto owner = static_cast<std::uint32_t>(status.st_uid);
-  if (shared && owner != user && owner != holder.owner) {
+  if (sharedFolder(holder) && owner != user && owner != holder.owner) {
     std::string reason = "\"";
     reason += link;
     reason +=
         "\" is another user's link in a folder that everyone may write to, and is not followed";
-    throw SystemError(FailureKind::untrustedLink, reason);
+    throw SystemError(FailureKind::untrusted, reason);
   }
 }
 
@@ -159,7 +158,7 @@ Entry entryOf(const File& file) {
 }
 
 Located locate(const File& start, const Entry& startEntry, std::string_view startPath,
-               std::string_view path, std::uint32_t user) {
+               std::string_view path, std::uint32_t user, bool trustedFolders) {
   Located found{Place{File(), &start, startEntry, std::string(startPath), {}}, {}};
   Place& place = found.place;
   struct stat status {};
@@ -209,14 +208,37 @@ Located locate(const File& start, const Entry& startEntry, std::string_view star
       return found;
     }
     File next = openFolderNamed(folder, name.c_str());
-    place.folderEntry = entryOf(next);
+    const Entry entered = entryOf(next);
+    std::string enteredPath = joined(place.folderPath, name);
+    if (trustedFolders) requireTrustedFolder(entered, place.folderEntry, enteredPath, user);
+    place.folderEntry = entered;
     place.ownFolder = std::move(next);
-    place.folderPath = joined(place.folderPath, name);
+    place.folderPath = std::move(enteredPath);
   }
   // A path that names a folder itself ends in it: its name in its parent is not needed.
   place.name.assign(1, '.');
   found.entry = place.folderEntry;
   return found;
+}
+
+void requireTrustedFolder(const Entry& folder, const Entry& holder, std::string_view path,
+                          std::uint32_t user) {
+  const char* why = nullptr;
+  if ((folder.permissions & S_IWOTH) && !(folder.permissions & S_ISVTX)) {
+    why = "\" is a folder that every user may write to, and is not used";
+  } else if (folder.owner != user && folder.owner != 0 && folder.owner != holder.owner) {
+    why = "\" is another user's folder, and is not used";
+  }
+  if (why != nullptr) {
+    std::string reason = "\"";
+    reason += path;
+    reason += why;
+    throw SystemError(FailureKind::untrusted, reason);
+  }
+}
+
+bool sharedFolder(const Entry& folder) {
+  return (folder.permissions & S_ISVTX) && (folder.permissions & S_IWOTH);
 }
 
 Entry entryAt(const Place& place) {
@@ -352,11 +374,14 @@ std::vector<std::string> namesIn(const Place& place, std::string_view prefix) {
 }
 
 void syncFolder(const Place& place) {
-  // Some file systems cannot sync a folder, and say so with EINVAL; a folder opened for searching
-  // alone (O_PATH) cannot be synced either, with EBADF.
-  if (posix::syncFile(place.folder().native()) != 0 && errno != EINVAL && errno != EBADF) {
-    throw posix::errorFrom(errno);
+  // Some file systems cannot sync a folder, and say so with EINVAL: nothing more can be done
+  // there. A folder that may be searched but not read is open for searching alone (O_PATH),
+  // which cannot be synced (EBADF): that is a failure like any other.
+  if (posix::syncFile(place.folder().native()) == 0 || errno == EINVAL) return;
+  if (errno == EBADF) {
+    throw SystemError(FailureKind::other, "its folder may not be read, so it cannot be synced");
   }
+  throw posix::errorFrom(errno);
 }
 
 std::optional<FileIdentity> followedBySystem(const File& start, std::string_view path) {

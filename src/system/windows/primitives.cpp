@@ -8,6 +8,7 @@
 #include "system/primitives.hpp"
 
 #include <stdlib.h>
+#include <wchar.h>
 
 #include <string>
 
@@ -130,7 +131,7 @@ Entry entryOf(const File& file) {
 }
 
 Located locate(const File&, const Entry&, std::string_view startPath, std::string_view path,
-               std::uint32_t) {
+               std::uint32_t, bool) {
   // Windows opens no file relative to a handle: the walk is the system's own, by path.
   std::wstring full = joined(windows::widePath(startPath), windows::widePath(path));
   const HANDLE handle = openForLooking(full);
@@ -149,6 +150,14 @@ Located locate(const File&, const Entry&, std::string_view startPath, std::strin
   found.place.name = windows::narrowPath(name);
   found.entry = entryAt(found.place);
   return found;
+}
+
+void requireTrustedFolder(const Entry&, const Entry&, std::string_view, std::uint32_t) {
+  // No owner decides who may change a folder here.
+}
+
+bool sharedFolder(const Entry&) {
+  return false;
 }
 
 Entry entryAt(const Place& place) {
@@ -249,6 +258,15 @@ std::optional<File> openLeftover(const Place& place, std::string_view name) {
 }
 
 void removeOpened(const Place& place, std::string_view name, const File& file) {
+  // Only the file of that name in that folder, never one that a link under the name leads to:
+  // Wine opens the target of a Unix link whatever it is asked. Where the system cannot tell the
+  // two apart, nothing is removed.
+  const std::wstring folder = finalPathOf(place.folder().native(), L"");
+  const std::wstring opened = finalPathOf(file.native(), L"");
+  if (folder.empty() || opened.empty() ||
+      ::_wcsicmp(opened.c_str(), joined(folder, windows::widePath(name)).c_str()) != 0) {
+    return;
+  }
   FILE_DISPOSITION_INFO disposition{TRUE};
   if (!::SetFileInformationByHandle(file.native(), FileDispositionInfo, &disposition,
                                     sizeof disposition)) {
