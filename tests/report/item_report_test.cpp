@@ -6,7 +6,6 @@
 
 #include <filesystem>
 #include <initializer_list>
-#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -14,6 +13,7 @@
 #include "foundation/run_stopped.hpp"
 #include "report/modifier_list.hpp"
 #include "report/split_modifier_list.hpp"
+#include "support/memory_console.hpp"
 #include "support/work_folder.hpp"
 
 namespace tessark {
@@ -29,11 +29,9 @@ std::string report(std::string_view category, std::string_view baseName,
   item.category = category;
   item.baseName = baseName;
   for (AffixTag tag : tags) item.applyAffix(tag);
-  std::istringstream in;
-  std::ostringstream out, err;
-  Console console{in, out, err};
-  item.writeItemReport(console);
-  return out.str();
+  testing::MemoryConsole memory;
+  item.writeItemReport(memory.console);
+  return memory.out.str();
 }
 
 constexpr std::string_view closing =
@@ -75,10 +73,8 @@ TEST_F(ItemReport, DependsOnTheRunAloneNotOnWhatTheWorkFilesHoldMeanwhile) {
   testing::writeFile(modifierListPath, other);
   std::filesystem::remove(suffixNamesPath);
   testing::writeFile(prefixNamesPath, "Holy\nDragon's\n");
-  std::istringstream in;
-  std::ostringstream out, err;
-  Console console{in, out, err};
-  item.writeItemReport(console);
+  testing::MemoryConsole memory;
+  item.writeItemReport(memory.console);
   EXPECT_EQ(readFile(itemReportPath), expected);
   EXPECT_EQ(readFile(prefixNamesPath), "Jagged\n");
   EXPECT_EQ(readFile(suffixNamesPath), "Worth\n");
@@ -121,12 +117,10 @@ TEST_F(ItemReport, WritesAnUnsetCategoryAndBaseItemAsEmptyLines) {
 
 TEST_F(ItemReport, FailsWithoutTheClosingMessageWhenAFileFails) {
   auto failsSilently = [] {
-    std::istringstream in;
-    std::ostringstream out, err;
-    Console console{in, out, err};
+    testing::MemoryConsole memory;
     ItemRecord item;
-    EXPECT_THROW(item.writeItemReport(console), RunStopped);
-    EXPECT_EQ(out.str(), "");
+    EXPECT_THROW(item.writeItemReport(memory.console), RunStopped);
+    EXPECT_EQ(memory.out.str(), "");
   };
   emptyModifierList();
   std::filesystem::create_directory(itemReportPath);  // a folder where the report belongs
