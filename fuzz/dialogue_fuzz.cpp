@@ -14,6 +14,7 @@
 
 #include "catalogue/categories.hpp"
 #include "dialogue/run_program.hpp"
+#include "support/memory_console.hpp"
 
 namespace {
 
@@ -59,14 +60,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const fs::directory_entry& entry : fs::directory_iterator(".")) fs::remove_all(entry);
   fs::create_directory("files");
 
-  std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
-  std::ostringstream out;
-  std::ostringstream err;
-  tessark::Console console{in, out, err};
-  const int status = tessark::runProgram(console);
+  tessark::testing::MemoryConsole memory(std::string(reinterpret_cast<const char*>(data), size));
+  const int status = tessark::runProgram(memory.console);
 
   check(status == 0 || status == 1);
-  check((status == 0) == err.str().empty());
+  check((status == 0) == memory.err.str().empty());
   for (const fs::directory_entry& entry : fs::recursive_directory_iterator(".")) {
     check(allowedFiles.count(fs::relative(entry.path(), ".").string()) == 1);
   }

@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <limits>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <string_view>
 
 #include "foundation/read_choice.hpp"
+#include "support/memory_console.hpp"
 
 namespace {
 
@@ -80,23 +80,19 @@ struct Reference {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string input(reinterpret_cast<const char*>(data), size);
-  std::istringstream in(input);
-  std::ostringstream out;
-  std::ostringstream err;
-  tessark::Console console{in, out, err};
+  tessark::testing::MemoryConsole memory(input);
   Reference reference{input};
 
   // Every read takes at least one character, so this many reads reach the end.
   for (std::size_t reads = 0; reads <= size + 1; ++reads) {
     std::int32_t answer = 12345;
-    const bool read = tessark::readChoice(console, answer);
+    const bool read = tessark::readChoice(memory.console, answer);
     const std::optional<std::int32_t> expected = reference.read();
     if (read != expected.has_value() || (read && answer != *expected) || (!read && answer != 12345))
       std::abort();
     if (!read) break;
     // Both readings must stand at the same place in the input.
-    const auto position = in.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in);
-    if (static_cast<std::size_t>(position) != reference.at) std::abort();
+    if (size - memory.in.unread().size() != reference.at) std::abort();
   }
   if (!reference.ended) std::abort();
   return 0;

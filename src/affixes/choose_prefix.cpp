@@ -36,7 +36,8 @@ AffixTag chooseFromSubMenu(Console& console, const PrefixSubMenu& menu) {
 }  // namespace
 
 AffixTag ItemRecord::choosePrefix(Console& console) const {
-  console.out << '\n' << std::flush;
+  console.out << '\n';
+  console.out.flush();
   const PrefixBlock* block = blockOf(categoryIdOf(category));
   if (block == nullptr) return noAffix;
 

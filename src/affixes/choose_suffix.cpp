@@ -18,7 +18,8 @@ constexpr std::string_view suffixPrompt = "Which Suffix: ";
 }  // namespace
 
 AffixTag ItemRecord::chooseSuffix(Console& console) const {
-  console.out << '\n' << std::flush;
+  console.out << '\n';
+  console.out.flush();
   const CategoryId id = categoryIdOf(category);
 
   // Lines are shown only to the categories they fit, but every number keeps its meaning.

@@ -37,14 +37,14 @@ constexpr std::string_view version = "tessark " TESSARK_VERSION "\n";
 
 }  // namespace
 
-std::optional<int> answerCommandLine(int argc, const char* const* argv, std::ostream& out,
-                                     std::ostream& err) {
+std::optional<int> answerCommandLine(int argc, const char* const* argv, ConsoleWriter& out,
+                                     ConsoleWriter& err) {
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument = argv[i];
     if (argument == "--") break;
     if (argument == "--help" || argument == "--version") {
-      out << (argument == "--help" ? usage : version) << std::flush;
-      if (out) return 0;
+      out << (argument == "--help" ? usage : version);
+      if (out.flush()) return 0;
       err << "Tessark: cannot write to standard output.\n";
       return 1;
     }

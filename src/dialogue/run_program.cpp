@@ -56,8 +56,7 @@ int runProgram(Console& console) {
           describeRareItem(console, files);
         }
         // The closing message too must have been shown.
-        console.out.flush();
-        if (!console.out) {
+        if (!console.out.flush()) {
           throw RunStopped(
               "Tessark: \"The Item.txt\" was written, but the closing message could not be "
               "shown on standard output.");

@@ -1,4 +1,4 @@
-// readChoice and readRequiredChoice: one answer read from the stream buffer of the input, and
+// readChoice and readRequiredChoice: one answer read byte by byte from the console, and
 // RunStopped where the input ends at a required answer or cannot be read.
 #include "foundation/read_choice.hpp"
 
@@ -10,8 +10,6 @@
 
 namespace tessark {
 namespace {
-
-using Traits = std::char_traits<char>;
 
 // More characters than this are left in the input for the next read.
 constexpr int maxTaken = 15;
@@ -30,38 +28,37 @@ int digitValue(int c, int base) {
 }
 
 // Drops what is left of the current line, its line end included.
-void discardLine(std::istream& in) {
-  std::streambuf& buffer = *in.rdbuf();
-  for (int c = buffer.sgetc(); c != Traits::eof(); c = buffer.snextc()) {
-    if (c == '\n') {
-      buffer.sbumpc();
-      return;
-    }
+void discardLine(ConsoleReader& in) {
+  for (int c = in.peek(); c != ConsoleReader::end; c = in.peek()) {
+    in.take();
+    if (c == '\n') return;
   }
-  in.setstate(std::ios::eofbit);
 }
 
 // readChoice without the care for read errors.
 bool readAnswer(Console& console, std::int32_t& answer) {
-  std::istream& in = console.in;
-  if (!in.good()) {
-    in.setstate(std::ios::failbit);
+  ConsoleReader& in = console.in;
+  if (in.atEnd()) {
+    in.fail();
     return false;
   }
   deliverOutput(console);
 
-  std::streambuf& buffer = *in.rdbuf();
-  int c = buffer.sgetc();
-  while (c != Traits::eof() && isBlank(c)) c = buffer.snextc();
-  if (c == Traits::eof()) {
-    in.setstate(std::ios::eofbit | std::ios::failbit);
+  int c = in.peek();
+  while (isBlank(c)) {
+    in.take();
+    c = in.peek();
+  }
+  if (c == ConsoleReader::end) {
+    in.fail();
     return false;
   }
 
   int taken = 0;
   auto take = [&] {
     ++taken;
-    c = buffer.snextc();
+    in.take();
+    c = in.peek();
   };
   bool negative = false;
   if (c == '+' || c == '-') {
@@ -86,7 +83,6 @@ bool readAnswer(Console& console, std::int32_t& answer) {
     magnitude = magnitude * static_cast<unsigned>(base) + static_cast<unsigned>(digit);
     anyDigit = true;
   }
-  if (c == Traits::eof()) in.setstate(std::ios::eofbit);
 
   if (!anyDigit) {
     answer = 0;
@@ -107,7 +103,7 @@ bool readChoice(Console& console, std::int32_t& answer) {
   try {
     return readAnswer(console, answer);
   } catch (const SystemError& error) {
-    // The stream buffer of standard input throws on a read error. Asking again could only fail
+    // The reader of standard input throws on a read error. Asking again could only fail
     // again, and taking the error for the end of the input would hide it.
     throw RunStopped(
         "Tessark: cannot read the answers from standard input: " + std::string(error.what()) + ".");
@@ -123,8 +119,9 @@ void readRequiredChoice(Console& console, std::int32_t& answer, std::string_view
 }
 
 bool answersEnded(const Console& console) {
-  // Only a read that meets the end of the input fails the stream; a reply without digits does not.
-  return console.in.fail();
+  // Only a read that finds nothing but the end fails; a reply without digits does not, nor digits
+  // that the end follows.
+  return console.in.failed();
 }
 
 }  // namespace tessark

@@ -9,14 +9,13 @@
 
 namespace tessark {
 
-bool standardStreamsReady(std::ostream& err) {
+bool standardStreamsReady(ConsoleWriter& err) {
   for (const auto& [stream, name] :
        {std::pair{StandardStream::input, "input"}, {StandardStream::output, "output"}}) {
     if (!isOpen(stream)) {
       err << "Tessark: standard " << name
           << " is closed; start Tessark with the answers on standard input and the dialogue on "
-             "standard output.\n"
-          << std::flush;
+             "standard output.\n";
       return false;
     }
   }

@@ -1,7 +1,7 @@
 // The check of the standard streams at start, before any file is opened.
 #pragma once
 
-#include <ostream>
+#include "foundation/console_writer.hpp"
 
 namespace tessark {
 
@@ -9,6 +9,6 @@ namespace tessark {
 // Tessark's can take the place of a closed one and receive the dialogue or feed the answers.
 // Returns false, with the reason on `err`, when standard input or standard output is closed; a
 // closed standard error is given the null device, since the run can do without it.
-bool standardStreamsReady(std::ostream& err);
+bool standardStreamsReady(ConsoleWriter& err);
 
 }  // namespace tessark

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <iterator>
-#include <sstream>
 #include <string>
 #include <string_view>
 

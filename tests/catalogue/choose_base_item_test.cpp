@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <iterator>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <utility>
 
 #include "foundation/item_record.hpp"
 #include "support/dialogue_texts.hpp"
+#include "support/memory_console.hpp"
 
 namespace tessark {
 namespace {
@@ -22,13 +21,11 @@ struct Outcome {
 
 // Chooses the category, then the base item, from one stream of answers.
 Outcome run(ItemRecord& record, const std::string& answers) {
-  std::istringstream in(answers);
-  std::ostringstream categoryOut, out, err;
-  Console categoryConsole{in, categoryOut, err};
-  record.chooseCategory(categoryConsole);
-  Console console{in, out, err};
-  record.chooseBaseItem(console);
-  return {out.str(), std::string(std::istreambuf_iterator<char>(in), {})};
+  testing::MemoryConsole memory(answers);
+  record.chooseCategory(memory.console);
+  const std::size_t categoryPrinted = memory.out.str().size();
+  record.chooseBaseItem(memory.console);
+  return {memory.out.str().substr(categoryPrinted), memory.in.unread()};
 }
 
 std::string answers(int category, int quality, int item) {

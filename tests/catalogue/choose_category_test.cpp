@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <string_view>
 
 #include "foundation/item_record.hpp"
 #include "support/dialogue_texts.hpp"
+#include "support/memory_console.hpp"
 
 namespace tessark {
 namespace {
@@ -19,11 +19,9 @@ constexpr std::string_view names[] = {
 
 // Runs the category menu on `answers`; returns what it printed.
 std::string run(ItemRecord& record, const std::string& answers) {
-  std::istringstream in(answers);
-  std::ostringstream out, err;
-  Console console{in, out, err};
-  record.chooseCategory(console);
-  return out.str();
+  testing::MemoryConsole memory(answers);
+  record.chooseCategory(memory.console);
+  return memory.out.str();
 }
 
 TEST(ChooseCategory, EachMenuNumberSetsItsCategory) {

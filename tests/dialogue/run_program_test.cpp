@@ -3,43 +3,47 @@
 #include <gtest/gtest.h>
 
 #include <new>
-#include <sstream>
-#include <streambuf>
+#include <string>
+#include <string_view>
 
+#include "support/memory_console.hpp"
 #include "support/work_folder.hpp"
 
 namespace tessark {
 namespace {
 
+using testing::MemoryReader;
+using testing::MemoryWriter;
+
 // Standard output that takes nothing, as a full disk or a closed terminal would.
-class RefusingBuffer : public std::streambuf {
+class RefusingWriter : public MemoryWriter {
  protected:
-  int_type overflow(int_type) override { return traits_type::eof(); }
+  bool deliver(std::string_view) override { return false; }
 };
 
 TEST(RunProgram, AnUnseenDialogueIsNoSuccess) {
   testing::WorkFolder folder;
-  RefusingBuffer refusing;
-  std::ostream out(&refusing);
-  std::istringstream in("1\n17\n1\n2\n31\n");
-  std::ostringstream err;
+  MemoryReader in("1\n17\n1\n2\n31\n");
+  RefusingWriter out;
+  MemoryWriter err;
   Console console{in, out, err};
   EXPECT_EQ(runProgram(console), 1);
   EXPECT_EQ(err.str(), "Tessark: cannot write to standard output; the dialogue was not shown.\n");
 }
 
 // Standard output that shows everything but the closing message.
-class ClosingRefusedBuffer : public std::stringbuf {
+class ClosingRefusedWriter : public MemoryWriter {
  protected:
-  int sync() override { return str().find("View file called") == std::string::npos ? 0 : -1; }
+  bool deliver(std::string_view bytes) override {
+    return bytes.find("View file called") == std::string_view::npos && MemoryWriter::deliver(bytes);
+  }
 };
 
 TEST(RunProgram, AClosingMessageThatCannotBeShownIsNoSuccessButTheReportStands) {
   testing::WorkFolder folder;
-  ClosingRefusedBuffer refusing;
-  std::ostream out(&refusing);
-  std::istringstream in("1\n17\n1\n2\n31\n");
-  std::ostringstream err;
+  MemoryReader in("1\n17\n1\n2\n31\n");
+  ClosingRefusedWriter out;
+  MemoryWriter err;
   Console console{in, out, err};
   EXPECT_EQ(runProgram(console), 1);
   EXPECT_EQ(err.str(),
@@ -49,23 +53,22 @@ TEST(RunProgram, AClosingMessageThatCannotBeShownIsNoSuccessButTheReportStands) 
 }
 
 // Input whose reading runs out of memory after the first answer.
-class ExhaustedBuffer : public std::stringbuf {
+class ExhaustedReader : public MemoryReader {
  public:
-  ExhaustedBuffer() : std::stringbuf("1\n") {}
+  ExhaustedReader() : MemoryReader("1\n") {}
 
  protected:
-  int_type underflow() override {
-    const int_type c = std::stringbuf::underflow();
-    if (traits_type::eq_int_type(c, traits_type::eof())) throw std::bad_alloc();
-    return c;
+  std::string_view more() override {
+    const std::string_view block = MemoryReader::more();
+    if (block.empty()) throw std::bad_alloc();
+    return block;
   }
 };
 
 TEST(RunProgram, RunningOutOfMemoryStopsTheRunWithAMessage) {
   testing::WorkFolder folder;
-  ExhaustedBuffer exhausted;
-  std::istream in(&exhausted);
-  std::ostringstream out, err;
+  ExhaustedReader in;
+  MemoryWriter out, err;
   Console console{in, out, err};
   EXPECT_EQ(runProgram(console), 1);
   EXPECT_EQ(err.str(), std::string(outOfMemoryMessage) + "\n");

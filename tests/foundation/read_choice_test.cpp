@@ -3,33 +3,39 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstddef>
 #include <optional>
-#include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "foundation/run_stopped.hpp"
+#include "support/memory_console.hpp"
 #include "system/system_error.hpp"
 
 namespace tessark {
 namespace {
 
 // The outcome of successive reads: a value, or nullopt where the input had ended (the caller's
-// variable, which starts at 77, then kept its value).
+// variable, which starts at 77, then kept its value). The input comes whole, and again a byte at
+// a time, as a terminal may give it, with the same outcome.
 std::vector<std::optional<std::int32_t>> readAll(const std::string& input, int reads) {
-  std::istringstream in(input);
-  std::ostringstream out, err;
-  Console console{in, out, err};
-  std::vector<std::optional<std::int32_t>> results;
-  for (int i = 0; i < reads; ++i) {
-    std::int32_t answer = 77;
-    bool read = readChoice(console, answer);
-    if (!read) {
-      EXPECT_EQ(answer, 77) << "an ended input must leave the answer alone";
+  std::vector<std::optional<std::int32_t>> results[2];
+  for (std::size_t blockSize : {std::string::npos, std::size_t{1}}) {
+    testing::MemoryReader in(input, blockSize);
+    testing::MemoryWriter out, err;
+    Console console{in, out, err};
+    for (int i = 0; i < reads; ++i) {
+      std::int32_t answer = 77;
+      bool read = readChoice(console, answer);
+      if (!read) {
+        EXPECT_EQ(answer, 77) << "an ended input must leave the answer alone";
+      }
+      results[blockSize == 1].push_back(read ? std::optional(answer) : std::nullopt);
     }
-    results.push_back(read ? std::optional(answer) : std::nullopt);
   }
-  return results;
+  EXPECT_EQ(results[0], results[1]) << "read a byte at a time: " << input;
+  return results[0];
 }
 
 using Reads = std::vector<std::optional<std::int32_t>>;
@@ -87,54 +93,52 @@ TEST(ReadChoice, AnEndedInputKeepsTheAnswerForGood) {
   EXPECT_EQ(readAll("abc", 2), (Reads{0, ended}));
 }
 
-// Counts how often the output was delivered.
-class FlushCounter : public std::stringbuf {
- public:
-  int flushes = 0;
-
- protected:
-  int sync() override {
-    ++flushes;
-    return std::stringbuf::sync();
-  }
-};
-
 TEST(ReadChoice, DeliversThePromptBeforeReading) {
-  FlushCounter buffer;
-  std::ostream out(&buffer);
-  std::ostringstream err;
-  std::istringstream in("1 2");
-  Console console{in, out, err};
+  testing::MemoryConsole memory("1 2");
   std::int32_t answer = 0;
-  out << "What classification of item: ";
-  readChoice(console, answer);
-  EXPECT_EQ(buffer.flushes, 1);
-  readChoice(console, answer);
-  EXPECT_EQ(buffer.flushes, 2);
+  memory.out << "What classification of item: ";
+  readChoice(memory.console, answer);
+  EXPECT_EQ(memory.out.delivered(), "What classification of item: ");
+  memory.out << "Which Sword: ";
+  readChoice(memory.console, answer);
+  EXPECT_EQ(memory.out.delivered(), "What classification of item: Which Sword: ");
 }
 
 TEST(ReadRequiredChoice, StopsTheRunWhenTheInputHasEnded) {
-  std::istringstream in("");
-  std::ostringstream out, err;
-  Console console{in, out, err};
+  testing::MemoryConsole memory;
   std::int32_t answer = 0;
-  EXPECT_THROW(readRequiredChoice(console, answer, "What classification of item: "), RunStopped);
+  EXPECT_THROW(readRequiredChoice(memory.console, answer, "What classification of item: "),
+               RunStopped);
 }
 
-// Gives its text, then fails as the buffer of standard input does on a read error.
-struct FailingBuffer : std::stringbuf {
-  using std::stringbuf::stringbuf;
-  int_type underflow() override {
-    const int_type c = std::stringbuf::underflow();
-    if (c == traits_type::eof()) throw SystemError(FailureKind::other, "Input/output error");
-    return c;
+TEST(AnswersEnded, OnlyAReadThatFindsNothingButTheEndCounts) {
+  // A last answer without its line end is whole, and so is a reply without digits.
+  for (const char* input : {"5", "abc"}) {
+    testing::MemoryConsole memory(input);
+    std::int32_t answer = 0;
+    readChoice(memory.console, answer);
+    EXPECT_FALSE(answersEnded(memory.console)) << input;
+    readChoice(memory.console, answer);
+    EXPECT_TRUE(answersEnded(memory.console)) << input;
+  }
+}
+
+// Gives its text, then fails as the reader of standard input does on a read error.
+class FailingReader : public testing::MemoryReader {
+ public:
+  using MemoryReader::MemoryReader;
+
+ protected:
+  std::string_view more() override {
+    const std::string_view block = MemoryReader::more();
+    if (block.empty()) throw SystemError(FailureKind::other, "Input/output error");
+    return block;
   }
 };
 
 TEST(ReadChoice, AReadErrorStopsTheRunInsteadOfEndingTheInput) {
-  FailingBuffer buffer("1\n");
-  std::istream in(&buffer);
-  std::ostringstream out, err;
+  FailingReader in("1\n");
+  testing::MemoryWriter out, err;
   Console console{in, out, err};
   std::int32_t answer = 0;
   EXPECT_TRUE(readChoice(console, answer));

@@ -5,13 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
-#include <sstream>
 #include <string>
 #include <string_view>
 
 #include "foundation/item_record.hpp"
 #include "foundation/read_choice.hpp"
 #include "foundation/run_stopped.hpp"
+#include "support/memory_console.hpp"
 #include "support/memory_work_files.hpp"
 
 namespace tessark {
@@ -36,11 +36,9 @@ class ItemReport : public ::testing::Test {
   // Writes the report of the item, returning what was printed.
   std::string report(std::string_view category, std::string_view baseName,
                      std::initializer_list<AffixTag> tags) {
-    std::istringstream in;
-    std::ostringstream out, err;
-    Console console{in, out, err};
-    itemWith(category, baseName, tags).writeItemReport(console, files);
-    return out.str();
+    testing::MemoryConsole memory;
+    itemWith(category, baseName, tags).writeItemReport(memory.console, files);
+    return memory.out.str();
   }
 
   testing::MemoryWorkFiles files;
@@ -97,17 +95,16 @@ TEST_F(ItemReport, WritesAnUnsetCategoryAndBaseItemAsEmptyLines) {
 }
 
 TEST_F(ItemReport, AnswersThatEndedEarlyWriteTheSplitButNoReport) {
-  std::istringstream in;
-  std::ostringstream out, err;
-  Console console{in, out, err};
+  testing::MemoryConsole memory;
   std::int32_t answer = 7;
-  ASSERT_FALSE(readChoice(console, answer));
-  ASSERT_TRUE(answersEnded(console));
-  EXPECT_THROW(itemWith("Sword", "Short Sword", {"1Jagged"}).writeItemReport(console, files),
-               RunStopped);
+  ASSERT_FALSE(readChoice(memory.console, answer));
+  ASSERT_TRUE(answersEnded(memory.console));
+  EXPECT_THROW(
+      itemWith("Sword", "Short Sword", {"1Jagged"}).writeItemReport(memory.console, files),
+      RunStopped);
   EXPECT_EQ(files[WorkFile::prefixNames], "Jagged\n");
   EXPECT_EQ(files.report, std::nullopt);
-  EXPECT_EQ(out.str(), "");
+  EXPECT_EQ(memory.out.str(), "");
 }
 
 }  // namespace

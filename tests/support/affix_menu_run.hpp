@@ -1,11 +1,10 @@
 #pragma once
 
-#include <iterator>
-#include <sstream>
 #include <string>
 #include <string_view>
 
 #include "foundation/item_record.hpp"
+#include "support/memory_console.hpp"
 
 namespace tessark::testing {
 
@@ -21,11 +20,9 @@ inline MenuOutcome runAffixMenu(AffixTag (ItemRecord::*menu)(Console&) const,
                                 std::string_view category, const std::string& answers) {
   ItemRecord record;
   record.category = category;
-  std::istringstream in(answers);
-  std::ostringstream out, err;
-  Console console{in, out, err};
-  const AffixTag tag = (record.*menu)(console);
-  return {out.str(), tag, std::string(std::istreambuf_iterator<char>(in), {})};
+  MemoryConsole memory(answers);
+  const AffixTag tag = (record.*menu)(memory.console);
+  return {memory.out.str(), tag, memory.in.unread()};
 }
 
 }  // namespace tessark::testing

@@ -1,6 +1,6 @@
 // SwappedStream: a standard stream of the test process put in another place (a pipe, nothing, a
-// handle that cannot be read) while the object stands, and put back after, so that the stream
-// buffers of the system layer can be tried on it.
+// handle that cannot be read) while the object stands, and put back after, so that the reads
+// and writes of the system layer can be tried on it.
 #pragma once
 
 #include <cstddef>

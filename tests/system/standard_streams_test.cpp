@@ -1,13 +1,12 @@
 // What the standard streams promise: the end of a pipe is the end of the input, a read error is
-// no end, a stream left non-blocking is waited on, a failed write sets badbit, and a closed
-// stream is told.
+// no end, a stream left non-blocking is waited on, a failed write is told, and so is a closed
+// stream.
 #include "system/standard_streams.hpp"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <istream>
-#include <ostream>
+#include <cstddef>
 #include <string>
 #include <thread>
 
@@ -20,9 +19,11 @@ namespace {
 using testing::SwappedStream;
 using With = SwappedStream::With;
 
-std::string readToEnd(std::istream& in) {
+// Standard input up to its end, read in small parts.
+std::string readToEnd() {
   std::string text;
-  for (char c = 0; in.get(c);) text += c;
+  char part[4];
+  while (const std::size_t got = readStandardInput(part, sizeof part)) text.append(part, got);
   return text;
 }
 
@@ -30,20 +31,13 @@ TEST(StandardStreams, TheEndOfAPipeIsTheEndOfTheInput) {
   SwappedStream input(StandardStream::input, With::pipe);
   input.put("two\nlines");
   input.closeTestEnd();
-  StandardInputBuffer buffer;
-  std::istream in(&buffer);
-  in.exceptions(std::ios::badbit);
-  EXPECT_EQ(readToEnd(in), "two\nlines");
-  EXPECT_TRUE(in.eof());
-  EXPECT_EQ(buffer.sgetc(), std::char_traits<char>::eof());
+  EXPECT_EQ(readToEnd(), "two\nlines");
+  char byte = 0;
+  EXPECT_EQ(readStandardInput(&byte, 1), 0u);
 }
 
 TEST(StandardStreams, AReadErrorIsNoEndOfTheInput) {
   SwappedStream input(StandardStream::input, With::unreadable);
-  StandardInputBuffer buffer;
-  std::istream in(&buffer);
-  in.exceptions(std::ios::badbit);
-  EXPECT_THROW(in.get(), SystemError);
   char byte = 0;
   EXPECT_THROW(readStandardInput(&byte, 1), SystemError);
 }
@@ -63,9 +57,7 @@ TEST(StandardStreams, AStreamLeftNonBlockingIsWaitedOn) {
       input.put("late");
       input.closeTestEnd();
     });
-    StandardInputBuffer buffer;
-    std::istream in(&buffer);
-    EXPECT_EQ(readToEnd(in), "late");
+    EXPECT_EQ(readToEnd(), "late");
     late.join();
   }
   {
@@ -84,25 +76,21 @@ TEST(StandardStreams, AStreamLeftNonBlockingIsWaitedOn) {
   EXPECT_EQ(out, big);
 }
 
-TEST(StandardStreams, WritesReachTheStreamAndAFailedOneSetsBadbit) {
+TEST(StandardStreams, WritesReachTheStreamAndAFailedOneIsTold) {
   letFailedWritesReturn();
   std::string reached;
-  bool good = false, badAfterFailure = false;
+  bool written = false, lostWritten = true;
   {
     SwappedStream output(StandardStream::output, With::pipe);
-    StandardOutputBuffer buffer(StandardStream::output);
-    std::ostream out(&buffer);
-    out << "shown\n" << std::flush;
-    good = out.good();
+    written = writeStandard(StandardStream::output, "shown\n", 6);
     reached = output.take(6);
     // A pipe whose reader went away.
     output.closeTestEnd();
-    out << "lost\n" << std::flush;
-    badAfterFailure = out.bad();
+    lostWritten = writeStandard(StandardStream::output, "lost\n", 5);
   }
-  EXPECT_TRUE(good);
+  EXPECT_TRUE(written);
   EXPECT_EQ(reached, "shown\n");
-  EXPECT_TRUE(badAfterFailure);
+  EXPECT_FALSE(lostWritten);
 }
 
 TEST(StandardStreams, AClosedStreamIsToldAndStandardErrorCanBeGivenTheNullDevice) {
