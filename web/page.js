@@ -1,12 +1,14 @@
 // The page around the engine: a console for one dialogue at a time. It hands the engine each
-// answer typed or chosen, shows what the engine writes as it writes it, and keeps the working
-// folder in the browser's storage (IndexedDB), written back only when a run has ended.
+// answer typed or chosen, shows what the engine writes as it writes it, keeps the working folder
+// in the browser's storage (IndexedDB), written back only when a run has ended, keeps every
+// finished item in a list of its own, and gives links that replay an item's answers.
 "use strict";
 
 (() => {
   const folder = "/tessark";  // the engine's working folder, "files" beneath it
   const reportName = "The Item.txt";
   const lockName = "tessark-working-folder";
+  const keptPrefix = "tessark-item-";  // a kept item's key in localStorage, before its time
 
   const $ = (id) => document.getElementById(id);
   const log = $("dialogue");
@@ -22,7 +24,11 @@
   const earlier = $("earlier");
   const report = $("report");
   const download = $("download");
+  const copyLink = $("copy-link");
   const storageNote = $("storage-note");
+  const keptHeading = $("kept-heading");
+  const keptList = $("kept");
+  const keptNone = $("kept-none");
   const storedNote = storageNote.textContent;
   const memoryNote = "The folder that the closing message names is this page's memory: this " +
     "browser keeps no storage for the page, so nothing is kept after it closes; the link above " +
@@ -30,12 +36,17 @@
 
   const encoder = new TextEncoder();
   const decode = (bytes) => new TextDecoder().decode(bytes);
+  // Bytes as a string of one character each, which localStorage keeps exactly.
+  const toBinary = (bytes) => String.fromCharCode(...bytes);
+  const fromBinary = (text) => Uint8Array.from(text, (c) => c.charCodeAt(0));
 
-  // The run going on, or the last one. A run is abandoned (Back) by dropping it: its engine then
-  // waits for ever for an answer that never comes, and stores nothing.
+  // The run going on, or the last one. A run is abandoned (Back, a shared link) by dropping it:
+  // its engine then waits for ever for an answer that never comes, and stores nothing.
   let run = null;
   let lastRunDone = Promise.resolve();  // settles when the last run has let go of the folder
+  let shownAnswers = null;  // the answers of the report shown, when known: "Copy link" gives them
   let choosing = false;  // the last answer was a menu entry: the next menu gets the focus
+  const keptInMemory = [];  // where the browser keeps no storage for the page
 
   function setStatus(text) {
     status.textContent = text;
@@ -240,12 +251,13 @@
     newItem.disabled = going;
   }
 
-  // The report of the working folder.
+  // The report of the working folder, and the items kept.
   function showReport(bytes) {
     report.textContent = decode(bytes);
     if (download.href.startsWith("blob:")) URL.revokeObjectURL(download.href);
     download.href = URL.createObjectURL(new Blob([bytes], { type: "text/plain" }));
     reportPart.hidden = false;
+    copyLink.hidden = shownAnswers === null;
   }
 
   function readReport(FS) {
@@ -255,6 +267,109 @@
       return null;  // none yet
     }
   }
+
+  function keptItems() {
+    const items = keptInMemory.slice();
+    try {
+      for (let i = 0; i < localStorage.length; i++) {
+        const key = localStorage.key(i);
+        if (!key.startsWith(keptPrefix)) continue;
+        items.push({ key, ...JSON.parse(localStorage.getItem(key)) });
+      }
+    } catch (error) {
+      // no storage here: the items of this visit alone
+    }
+    return items.sort((a, b) => b.time - a.time);
+  }
+
+  function keep(bytes, answers) {
+    const item = { time: Date.now(), report: toBinary(bytes), answers };
+    try {
+      localStorage.setItem(keptPrefix + item.time, JSON.stringify(item));
+    } catch (error) {
+      keptInMemory.push(item);
+    }
+    showKept();
+  }
+
+  // Category and base item are the report's first two lines.
+  const nameOf = (text) => text.split("\n", 2).join(": ");
+
+  let keptUrls = [];
+  function showKept() {
+    keptUrls.forEach((url) => URL.revokeObjectURL(url));
+    keptUrls = [];
+    keptList.replaceChildren(...keptItems().map(keptView));
+    keptNone.hidden = keptList.childElementCount > 0;
+  }
+
+  function keptView(item) {
+    const bytes = fromBinary(item.report);
+    const text = decode(bytes);
+    const name = nameOf(text);
+    const view = document.createElement("li");
+    view.innerHTML = "<details><summary><span></span><time></time></summary><pre></pre>" +
+      "</details><p class=actions><a download=\"The Item.txt\">Download</a> <button " +
+      "type=button>Copy link</button> <button type=button>Delete</button></p>";
+    const [summaryName, time, pre, link, share, remove] =
+      view.querySelectorAll("span, time, pre, a, button");
+    summaryName.textContent = name;
+    time.dateTime = new Date(item.time).toISOString();
+    time.textContent = new Date(item.time).toLocaleString();
+    pre.textContent = text;
+    link.href = URL.createObjectURL(new Blob([bytes], { type: "text/plain" }));
+    keptUrls.push(link.href);
+    link.setAttribute("aria-label", `Download ${name}`);
+    share.setAttribute("aria-label", `Copy link to ${name}`);
+    share.addEventListener("click", () => copyLinkTo(item.answers));
+    remove.setAttribute("aria-label", `Delete ${name}`);
+    remove.addEventListener("click", () => {
+      if (item.key) localStorage.removeItem(item.key);
+      else keptInMemory.splice(keptInMemory.indexOf(item), 1);
+      showKept();
+      setStatus(`${name} is deleted from the kept items.`);
+      keptHeading.focus();
+    });
+    return view;
+  }
+
+  // Another tab kept or deleted an item.
+  window.addEventListener("storage", (event) => {
+    if (event.key === null || event.key.startsWith(keptPrefix)) showKept();
+  });
+
+  // A shared link: this page's address with the answers, without their line ends, in its
+  // fragment.
+  function copyLinkTo(answers) {
+    const link = location.href.replace(/#.*/, "") + "#answers=" +
+      answers.map((text) => encodeURIComponent(text.replace(/\n$/, ""))).join(",");
+    // A page that may not write to the clipboard shows the link instead.
+    (navigator.clipboard ? navigator.clipboard.writeText(link) : Promise.reject())
+      .then(() => setStatus("The link is copied."), () => setStatus(`The link: ${link}`));
+  }
+  copyLink.addEventListener("click", () => copyLinkTo(shownAnswers));
+
+  // The answers of a shared link, which is then taken off the address.
+  function sharedAnswers() {
+    const found = /^#answers=(.*)$/.exec(location.hash);
+    if (!found) return null;
+    history.replaceState(null, "", location.href.replace(/#.*/, ""));
+    try {
+      return found[1].split(",").map(decodeURIComponent);
+    } catch (error) {
+      return null;  // not a link this page made
+    }
+  }
+
+  // Starts a run with the answers of a shared link typed in but the last, which is left in the
+  // answer field for the player to give.
+  function replayShared() {
+    const answers = sharedAnswers();
+    if (!answers) return false;
+    restart(answers.slice(0, -1).map((text) => text + "\n"), answers[answers.length - 1]);
+    return true;
+  }
+  window.addEventListener("hashchange", replayShared);
 
   // The engine and its working folder.
   function syncFolder(FS, populate) {
@@ -319,6 +434,8 @@
     storageNote.textContent = stored ? storedNote : memoryNote;
     const earlierReport = readReport(FS);
     if (earlierReport) {
+      const binary = toBinary(earlierReport);
+      shownAnswers = keptItems().find((item) => item.report === binary)?.answers || null;
       showReport(earlierReport);
       earlier.hidden = false;
     }
@@ -330,8 +447,10 @@
     closeStorage();
     const written = exitStatus === 0 && readReport(FS);
     if (written) {
+      shownAnswers = r.answers;
       showReport(written);
-      setStatus(`The item is ready: ${decode(written).split("\n", 2).join(": ")}.`);
+      keep(written, r.answers);
+      setStatus(`The item is ready: ${nameOf(decode(written))}. It is kept in the list below.`);
       reportHeading.focus({ preventScroll: true });
       reportPart.scrollIntoView({ block: "nearest" });
     }
@@ -394,5 +513,6 @@
     lastRunDone = lastRunDone.then(() => go(r));
   }
 
-  restart([], null);
+  showKept();
+  if (!replayShared()) restart([], null);
 })();
