@@ -515,4 +515,10 @@
 
   showKept();
   if (!replayShared()) restart([], null);
+  // The site is kept for a visit with no network; a page opened from disk cannot have a worker.
+  if ("serviceWorker" in navigator && location.protocol !== "file:") {
+    window.addEventListener("load", () => {
+      navigator.serviceWorker.register("service-worker.js").catch(() => {});
+    });
+  }
 })();

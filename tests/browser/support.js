@@ -20,7 +20,9 @@ const expected = JSON.parse(
   execFileSync(process.execPath, ["--no-experimental-fetch", path.join(build, "tests", "expected_texts.js")],
                { encoding: "utf8" }));
 
-const types = { ".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm" };
+const types = { ".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm",
+                ".webmanifest": "application/manifest+json", ".svg": "image/svg+xml",
+                ".png": "image/png", ".ico": "image/x-icon" };
 
 // Serves the site folder on a free port of 127.0.0.1 until close().
 async function serveSite() {
@@ -35,7 +37,13 @@ async function serveSite() {
     response.end(fs.readFileSync(file));
   });
   await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
-  return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };
+  return {
+    url: `http://127.0.0.1:${server.address().port}/`,
+    close: () => {
+      server.close();
+      server.closeAllConnections();
+    },
+  };
 }
 
 // Debian's chromium, headless, offline, with a profile of its own that is removed at the end.
