@@ -1,7 +1,7 @@
 // What the browser tests share: a static server for the site on 127.0.0.1, headless Chromium
 // with a fresh profile, typing answers into the page and reading it back, the stored working
-// folder, and the expected texts of the C++ end-to-end tests (printed by the expected_texts
-// helper).
+// folder, axe-core's findings, and the expected texts of the C++ end-to-end tests (printed by
+// the expected_texts helper).
 "use strict";
 const assert = require("node:assert/strict");
 const { execFileSync } = require("node:child_process");
@@ -163,6 +163,13 @@ function storedFolder(page) {
   }));
 }
 
+// What axe-core finds wrong with the page as it stands, one line per rule broken.
+async function accessibilityFaults(page) {
+  await page.addScriptTag({ path: require.resolve("axe-core/axe.min.js") });
+  return page.evaluate(async () => (await axe.run()).violations.map((violation) =>
+    `${violation.id}: ${violation.nodes.map((node) => node.target.join(" ")).join(", ")}`));
+}
+
 async function screenshot(page, name) {
   fs.mkdirSync(screenshots, { recursive: true });
   await page.screenshot({ path: path.join(screenshots, name), fullPage: true });
@@ -170,4 +177,5 @@ async function screenshot(page, name) {
 
 module.exports = { assert, build, expected, browserTest, serveSite, startBrowser, readLog,
                    waitForOutputEnding, waitForRunEnd, typeAnswers, typicalRun, answerBox,
-                   reportRegion, button, offeredEntries, storedFolder, screenshot };
+                   reportRegion, button, offeredEntries, storedFolder, accessibilityFaults,
+                   screenshot };
