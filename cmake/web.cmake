@@ -1,5 +1,6 @@
 # Tessark in the browser, built by Emscripten (the web preset). One engine, two ways to run it:
-#   site/         index.html, page.js, tessark.js and tessark.wasm, for any static web server;
+#   site/         index.html, page.js, tessark.js and tessark.wasm, with the service worker, the
+#                 manifest and the icons that make the page an app, for any static web server;
 #   tessark-node  a launcher that runs the same tessark.js and tessark.wasm under node as a
 #                 console program, in the working folder.
 # And tessark.html: the page with the engine inside it, which works when opened from disk.
@@ -32,22 +33,38 @@ target_link_options(tessark_single_file PRIVATE ${web_engine_options} -sSINGLE_F
 set_target_properties(tessark_single_file PROPERTIES OUTPUT_NAME tessark
                       RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/single-file)
 
-set(web_page_sources ${PROJECT_SOURCE_DIR}/web/index.html ${PROJECT_SOURCE_DIR}/web/page.js)
-set(web_site_files ${CMAKE_BINARY_DIR}/site/index.html ${CMAKE_BINARY_DIR}/site/page.js)
+# The page's own files, copied as they are, and its service worker, which keeps all of the site
+# for a visit with no network: made from its source with the site's files and their version.
+set(web_page_files index.html page.js manifest.webmanifest icon.svg icon-192.png icon-512.png
+                   favicon.ico)
+list(TRANSFORM web_page_files PREPEND ${PROJECT_SOURCE_DIR}/web/ OUTPUT_VARIABLE web_page_sources)
+list(TRANSFORM web_page_files PREPEND ${CMAKE_BINARY_DIR}/site/ OUTPUT_VARIABLE web_site_files)
 add_custom_command(
   OUTPUT ${web_site_files}
   COMMAND ${CMAKE_COMMAND} -E copy ${web_page_sources} ${CMAKE_BINARY_DIR}/site/
   DEPENDS ${web_page_sources}
   COMMENT "Copying the page into site/")
+string(JOIN "," web_cached_files ${web_page_files} tessark.js tessark.wasm)
+add_custom_command(
+  OUTPUT ${CMAKE_BINARY_DIR}/site/service-worker.js
+  COMMAND ${CMAKE_COMMAND} -DSOURCE=${PROJECT_SOURCE_DIR}/web/service-worker.js
+          -DSITE=${CMAKE_BINARY_DIR}/site -DFILES=${web_cached_files}
+          -DOUTPUT=${CMAKE_BINARY_DIR}/site/service-worker.js
+          -P ${PROJECT_SOURCE_DIR}/web/service-worker.cmake
+  DEPENDS tessark ${web_site_files} ${PROJECT_SOURCE_DIR}/web/service-worker.js
+          ${PROJECT_SOURCE_DIR}/web/service-worker.cmake
+  COMMENT "Making the service worker of site/"
+  VERBATIM)
 add_custom_command(
   OUTPUT ${CMAKE_BINARY_DIR}/tessark.html
   COMMAND ${CMAKE_COMMAND} -DPAGE=${PROJECT_SOURCE_DIR}/web/index.html
           -DENGINE_SCRIPT=${CMAKE_BINARY_DIR}/single-file/tessark.js
-          -DPAGE_SCRIPT=${PROJECT_SOURCE_DIR}/web/page.js
+          -DPAGE_SCRIPT=${PROJECT_SOURCE_DIR}/web/page.js -DICON=${PROJECT_SOURCE_DIR}/web/icon.svg
           -DOUTPUT=${CMAKE_BINARY_DIR}/tessark.html -P ${PROJECT_SOURCE_DIR}/web/single-file.cmake
   DEPENDS tessark_single_file ${web_page_sources} ${PROJECT_SOURCE_DIR}/web/single-file.cmake
   COMMENT "Making the single-file page tessark.html")
-add_custom_target(web_page ALL DEPENDS ${web_site_files} ${CMAKE_BINARY_DIR}/tessark.html)
+add_custom_target(web_page ALL DEPENDS ${web_site_files} ${CMAKE_BINARY_DIR}/site/service-worker.js
+                                       ${CMAKE_BINARY_DIR}/tessark.html)
 
 configure_file(web/tessark-node.js ${CMAKE_BINARY_DIR}/tessark-node COPYONLY
                FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE

@@ -1,6 +1,7 @@
 // What the browser tests share: a static server for the site on 127.0.0.1, headless Chromium
-// with a fresh profile, typing answers into the page and reading it back, and the expected texts
-// of the C++ end-to-end tests (printed by the expected_texts helper).
+// with a fresh profile, typing answers into the page and reading it back, the stored working
+// folder, axe-core's findings, and the expected texts of the C++ end-to-end tests (printed by
+// the expected_texts helper).
 "use strict";
 const assert = require("node:assert/strict");
 const { execFileSync } = require("node:child_process");
@@ -19,7 +20,9 @@ const expected = JSON.parse(
   execFileSync(process.execPath, ["--no-experimental-fetch", path.join(build, "tests", "expected_texts.js")],
                { encoding: "utf8" }));
 
-const types = { ".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm" };
+const types = { ".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm",
+                ".webmanifest": "application/manifest+json", ".svg": "image/svg+xml",
+                ".png": "image/png", ".ico": "image/x-icon" };
 
 // Serves the site folder on a free port of 127.0.0.1 until close().
 async function serveSite() {
@@ -34,7 +37,13 @@ async function serveSite() {
     response.end(fs.readFileSync(file));
   });
   await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
-  return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };
+  return {
+    url: `http://127.0.0.1:${server.address().port}/`,
+    close: () => {
+      server.close();
+      server.closeAllConnections();
+    },
+  };
 }
 
 // Debian's chromium, headless, offline, with a profile of its own that is removed at the end.
@@ -114,10 +123,59 @@ async function waitForRunEnd(page) {
   await page.waitForFunction(() => !document.querySelector("#new-item").disabled);
 }
 
+// The typical dialogue typed from the first question to the end of its run.
+async function typicalRun(page) {
+  await typeAnswers(page, expected.typicalInput);
+  await waitForRunEnd(page);
+}
+
+const reportRegion = (page) => page.getByRole("region", { name: "The Item.txt" });
+const button = (page, name) => page.getByRole("button", { name, exact: true });
+
+// The names of the menu entries that the page offers as buttons.
+function offeredEntries(page) {
+  return log(page).evaluate((element) =>
+    [...element.querySelectorAll("[role=button]")].map((entry) => entry.textContent));
+}
+
+// The stored working folder as Emscripten's IDBFS keeps it, one entry per path: its mode, time
+// and bytes (as one character each).
+function storedFolder(page) {
+  return page.evaluate(() => new Promise((resolve, reject) => {
+    const opened = indexedDB.open("/tessark", 21);
+    opened.onerror = () => reject(opened.error);
+    opened.onsuccess = () => {
+      const entries = {};
+      const read = opened.result.transaction("FILE_DATA").objectStore("FILE_DATA").openCursor();
+      read.onsuccess = () => {
+        const cursor = read.result;
+        if (!cursor) {
+          opened.result.close();
+          resolve(entries);
+          return;
+        }
+        const { mode, timestamp, contents } = cursor.value;
+        entries[cursor.key] = { mode, time: +timestamp,
+                                bytes: contents && String.fromCharCode(...contents) };
+        cursor.continue();
+      };
+    };
+  }));
+}
+
+// What axe-core finds wrong with the page as it stands, one line per rule broken.
+async function accessibilityFaults(page) {
+  await page.addScriptTag({ path: require.resolve("axe-core/axe.min.js") });
+  return page.evaluate(async () => (await axe.run()).violations.map((violation) =>
+    `${violation.id}: ${violation.nodes.map((node) => node.target.join(" ")).join(", ")}`));
+}
+
 async function screenshot(page, name) {
   fs.mkdirSync(screenshots, { recursive: true });
   await page.screenshot({ path: path.join(screenshots, name), fullPage: true });
 }
 
 module.exports = { assert, build, expected, browserTest, serveSite, startBrowser, readLog,
-                   waitForOutputEnding, waitForRunEnd, typeAnswers, answerBox, screenshot };
+                   waitForOutputEnding, waitForRunEnd, typeAnswers, typicalRun, answerBox,
+                   reportRegion, button, offeredEntries, storedFolder, accessibilityFaults,
+                   screenshot };

@@ -28,8 +28,14 @@ browserTest(async (context, server) => {
                              "What category of prefixes: ", "Which Prefix: ",
                              "Which Category of Suffixes: ", "Which Suffix: "]);
   assert.equal(await page.getByRole("alert").count(), 0);
-  // The focus stayed on the answer field, where Enter starts nothing.
-  assert.ok(await answerBox(page).evaluate((box) => box === document.activeElement));
+  // The report is scrolled into view, its heading has the focus and the status says the item is
+  // ready; Enter in the answer field starts nothing.
+  const heading = page.getByRole("heading", { name: "The Item.txt" });
+  assert.ok(await heading.evaluate((element) => element === document.activeElement));
+  assert.ok(await page.locator("#report").isVisible() &&
+            await page.locator("#report").evaluate((element) =>
+              element.getBoundingClientRect().bottom <= innerHeight));
+  assert.match(await page.getByRole("status").textContent(), /^The item is ready: Sword: Short Sword/);
   await answerBox(page).press("Enter");
   assert.equal((await readLog(page)).out, expected.typicalDialogue + expected.closingMessage);
 
@@ -43,11 +49,9 @@ browserTest(async (context, server) => {
   assert.equal(fs.readFileSync(await download.path(), "latin1"), expected.typicalReport);
   await screenshot(page, "finished-run.png");
 
-  // From the answer field, the keyboard reaches "New item" with Tab; a new run starts on the same
-  // page, with the focus back on the answer field.
-  await answerBox(page).focus();
-  await page.keyboard.press("Tab");
-  assert.ok(await newItem.evaluate((button) => button === document.activeElement));
+  // "New item", pressed with the keyboard, starts a new run on the same page, with the focus back
+  // on the answer field.
+  await newItem.focus();
   await page.keyboard.press("Enter");
   await waitForOutputEnding(page, expected.firstQuestion);
   assert.equal((await readLog(page)).out, expected.firstQuestion);
