@@ -396,7 +396,11 @@
         // was not mounted
       }
     }
-    if (!FS.analyzePath(`${folder}/files`).exists) FS.mkdir(`${folder}/files`);
+    // The engine refuses a work folder that every user may write to, as on a shared machine;
+    // Emscripten's folders are, unless told otherwise, and so are those stored by earlier pages.
+    const files = `${folder}/files`;
+    if (!FS.analyzePath(files).exists) FS.mkdir(files);
+    FS.chmod(files, 0o755);
     FS.chdir(folder);
     return stored;
   }
