@@ -1,8 +1,8 @@
 # Tessark in the browser, built by Emscripten (the web preset). One engine, two ways to run it:
 #   site/         index.html, page.js, tessark.js and tessark.wasm, with the service worker, the
 #                 manifest and the icons that make the page an app, for any static web server;
-#   tessark-node  a launcher that runs the same tessark.js and tessark.wasm under node as a
-#                 console program, in the working folder.
+#   tessark-node  a launcher (with tessark-node.js) that runs the same tessark.js and tessark.wasm
+#                 under node as a console program, in the working folder.
 # And tessark.html: the page with the engine inside it, which works when opened from disk.
 
 # The engine waits for each answer without blocking the page (Asyncify); it is started by the
@@ -66,9 +66,12 @@ add_custom_command(
 add_custom_target(web_page ALL DEPENDS ${web_site_files} ${CMAKE_BINARY_DIR}/site/service-worker.js
                                        ${CMAKE_BINARY_DIR}/tessark.html)
 
-configure_file(web/tessark-node.js ${CMAKE_BINARY_DIR}/tessark-node COPYONLY
+# The launcher is a shell script, which can still see a standard stream closed before node starts,
+# beside the script that node runs.
+configure_file(web/tessark-node ${CMAKE_BINARY_DIR}/tessark-node COPYONLY
                FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
                                 WORLD_READ WORLD_EXECUTE)
+configure_file(web/tessark-node.js ${CMAKE_BINARY_DIR}/tessark-node.js COPYONLY)
 
 # The tests run under node; so does the discovery of the test names. Node's own fetch, which
 # Emscripten's loader takes where it finds one, cannot load a .wasm from a file path.

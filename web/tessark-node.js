@@ -1,11 +1,15 @@
-#!/usr/bin/env node
 // Runs the browser engine (site/tessark.js and site/tessark.wasm beside this launcher) under node
 // as a console program: it hands the engine the process's standard streams, its arguments and
 // exit status, and the files of the working folder, mounted into the engine's file system at
-// their own path.
+// their own path. Started by the tessark-node script, which says which standard streams were
+// closed before node gave them the null device.
 "use strict";
 const fs = require("fs");
 const path = require("path");
+
+const closedStreams = (process.env.TESSARK_CLOSED_STREAMS || "").split(" ").filter(Boolean)
+  .map(Number);
+delete process.env.TESSARK_CLOSED_STREAMS;
 
 const site = path.join(__dirname, "site");
 const createTessark = require(path.join(site, "tessark.js"));
@@ -56,6 +60,7 @@ async function main() {
   const engine = await createTessark({
     readInput: async (size) => readInput(size),
     writeOutput,
+    closedStreams,
     // Handed over whole: node's own fetch cannot load a file path.
     wasmBinary: fs.readFileSync(path.join(site, "tessark.wasm")),
     preRun: [mountWorkingFolder],

@@ -1,13 +1,12 @@
 // The primitives of the system layer on POSIX, over openat with O_NOFOLLOW and O_EXCL, fstatat,
-// readlinkat, renameat, unlinkat, fdopendir, fchown, fchmod, getentropy, nanosleep and the
-// replaceable calls (flock, geteuid, fsync). Departs from the contract nowhere; a file system that
-// cannot sync a folder (EINVAL) counts as synced.
+// readlinkat, renameat, unlinkat, fchown, fchmod, getentropy, nanosleep and the replaceable calls
+// (flock, geteuid, fsync, fstatat and openat of files, the listing of a folder). Departs from the
+// contract nowhere; a file system that cannot sync a folder (EINVAL) counts as synced.
 
 // flock, of BSD and Linux rather than POSIX, locks a folder or a file itself and ends with the
 // process; no POSIX lock can do that.
 #include "system/primitives.hpp"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -165,7 +164,7 @@ Located locate(const File& start, const Entry& startEntry, std::string_view star
   // Most paths are a plain name that is no link: one look settles them.
   if (isPlainName(path)) {
     place.name = path;
-    if (::fstatat(start.native(), place.name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
+    if (posix::statAt(start.native(), place.name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
       if (errno == ENOENT) return found;
       throw posix::errorFrom(errno);
     }
@@ -188,7 +187,7 @@ Located locate(const File& start, const Entry& startEntry, std::string_view star
     if (name.empty() || name == ".") break;
     const bool last = noNameLeft(pending);
     const int folder = place.folder().native();
-    if (::fstatat(folder, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
+    if (posix::statAt(folder, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
       if (errno != ENOENT || !last) throw posix::errorFrom(errno);
       place.name = std::move(name);
       return found;
@@ -243,7 +242,8 @@ bool sharedFolder(const Entry& folder) {
 
 Entry entryAt(const Place& place) {
   struct stat status {};
-  if (::fstatat(place.folder().native(), place.name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
+  if (posix::statAt(place.folder().native(), place.name.c_str(), &status, AT_SYMLINK_NOFOLLOW) !=
+      0) {
     if (errno == ENOENT) return {};
     throw posix::errorFrom(errno);
   }
@@ -268,7 +268,7 @@ File openAt(const Place& place, OpenMode mode, bool create) {
   // to a regular file. Writes wait all the same (posix_io.cpp).
   int flags = flagsOf(mode) | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
   if (create) flags |= O_CREAT | O_EXCL;
-  const int fd = ::openat(place.folder().native(), place.name.c_str(), flags, 0666);
+  const int fd = posix::openFileAt(place.folder().native(), place.name.c_str(), flags, 0666);
   if (fd < 0) {
     if (errno == ELOOP || (create && errno == EEXIST)) {
       throw SystemError(FailureKind::changed, std::strerror(errno));
@@ -283,8 +283,9 @@ std::optional<File> createExclusive(const Place& place, std::string_view name,
   // For the user alone until keepOwnership gives it the earlier file's group and mode: a member
   // of the user's own group must not open it meanwhile.
   const mode_t mode = earlier.kind == EntryKind::missing ? 0666 : 0600;
-  const int fd = ::openat(place.folder().native(), std::string(name).c_str(),
-                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, mode);
+  const int fd =
+      posix::openFileAt(place.folder().native(), std::string(name).c_str(),
+                        O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, mode);
   if (fd < 0) {
     if (errno == EEXIST) return std::nullopt;
     throw posix::errorFrom(errno);
@@ -304,14 +305,14 @@ void pause() {
 
 bool stillNamed(const Place& place, std::string_view name, const File& file) {
   struct stat named {};
-  return ::fstatat(place.folder().native(), std::string(name).c_str(), &named,
-                   AT_SYMLINK_NOFOLLOW) == 0 &&
+  return posix::statAt(place.folder().native(), std::string(name).c_str(), &named,
+                       AT_SYMLINK_NOFOLLOW) == 0 &&
          posix::identityOf(named) == file.identity();
 }
 
 std::optional<File> openLeftover(const Place& place, std::string_view name) {
-  const int fd = ::openat(place.folder().native(), std::string(name).c_str(),
-                          O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  const int fd = posix::openFileAt(place.folder().native(), std::string(name).c_str(),
+                                   O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0);
   if (fd < 0) return std::nullopt;
   return File(fd);
 }
@@ -357,19 +358,9 @@ void removeAt(const Place& place, std::string_view name) {
 
 std::vector<std::string> namesIn(const Place& place, std::string_view prefix) {
   std::vector<std::string> names;
-  // fdopendir takes the descriptor it is given: a copy of the folder's, reading from its start.
-  const int fd = ::openat(place.folder().native(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return names;
-  DIR* listing = ::fdopendir(fd);
-  if (listing == nullptr) {
-    ::close(fd);
-    return names;
-  }
-  while (const dirent* entry = ::readdir(listing)) {
-    const std::string_view name(entry->d_name);
-    if (name.starts_with(prefix)) names.emplace_back(name);
-  }
-  ::closedir(listing);
+  // A folder that cannot be read lists nothing: what it holds cannot be found.
+  if (!posix::namesInFolder(place.folder().native(), names)) return {};
+  std::erase_if(names, [&](const std::string& name) { return !name.starts_with(prefix); });
   return names;
 }
 
@@ -386,7 +377,8 @@ void syncFolder(const Place& place) {
 
 std::optional<FileIdentity> followedBySystem(const File& start, std::string_view path) {
   struct stat status {};
-  if (::fstatat(start.native(), std::string(path).c_str(), &status, 0) != 0) return std::nullopt;
+  if (posix::statAt(start.native(), std::string(path).c_str(), &status, 0) != 0)
+    return std::nullopt;
   return posix::identityOf(status);
 }
 

@@ -24,6 +24,14 @@ namespace {
 EM_JS(int, hostHoldsStreams, (), { return Module["readInput"] ? 1 : 0; });
 // clang-format on
 
+// Whether the host found its stream 0, 1 or 2 closed when it started (Module.closedStreams): the
+// node launcher looks before node gives a closed one the null device.
+// clang-format off
+EM_JS(int, closedInHost, (int stream), {
+  return (Module["closedStreams"] || []).includes(stream) ? 1 : 0;
+});
+// clang-format on
+
 // Waits for the host's next bytes; returns their count, 0 at the end of the input, or -errno.
 // clang-format off
 EM_ASYNC_JS(int, readFromHost, (char* buffer, int size), {
@@ -48,9 +56,10 @@ EM_JS(int, writeToHost, (int stream, const char* text, int size), {
 
 using posix::descriptorOf;
 
-// A host always supplies all three streams.
+// A host supplies all three streams, but for those it found closed.
 bool isOpen(StandardStream stream) {
-  return hostHoldsStreams() || ::fcntl(descriptorOf(stream), F_GETFD) >= 0 || errno != EBADF;
+  if (hostHoldsStreams()) return !closedInHost(descriptorOf(stream));
+  return ::fcntl(descriptorOf(stream), F_GETFD) >= 0 || errno != EBADF;
 }
 
 bool openStandardErrorOnNullDevice() {
