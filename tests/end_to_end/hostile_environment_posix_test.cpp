@@ -143,6 +143,28 @@ TEST(HostileEnvironment, TheReportMayBeADeviceButNeverBlocks) {
   EXPECT_EQ(runTessark(folder.path(), typicalInput).exitStatus, 0);
 }
 
+TEST(HostileEnvironment, AReportPipeWhoseReaderNeverReadsStopsTheRunAfterAWhile) {
+  WorkFolder folder;
+  mkfifo("The Item.txt", 0644);
+  // A reader that holds the pipe open and never reads, with the pipe already full.
+  const int reader = open("The Item.txt", O_RDONLY | O_NONBLOCK);
+  const int writer = open("The Item.txt", O_WRONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  ASSERT_GE(writer, 0);
+  const std::string block(4096, 'x');
+  while (write(writer, block.data(), block.size()) > 0) {
+  }
+  close(writer);
+  const auto run = runTessark(folder.path(), typicalInput, {}, std::chrono::seconds(15));
+  close(reader);
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.exitStatus, 1);
+  EXPECT_EQ(run.err,
+            "Tessark: cannot write \"The Item.txt\": it is a pipe that nothing reads, or a device "
+            "that is not there.\n");
+  EXPECT_EQ(run.out, testing::texts::typicalDialogue);
+}
+
 TEST(HostileEnvironment, ASecondRunInTheSameFolderRefusesAndChangesNothing) {
   const std::string expected =
       undisturbed(std::string(untilSuffixMenu) + std::string(suffixAnswers));

@@ -1,6 +1,8 @@
-// Runs beside another local user: links and names planted in a folder that everyone may write to,
-// before a run and between its look and its rename, with the kernel's protection of such links on
-// and off. The other user is nobody, acted as by a child process of the test, run as root.
+// Runs beside another local user: links, names, files and work folders planted in a folder that
+// everyone may write to, before a run and between its look and its rename, with the kernel's
+// protection of such links on and off; and a run of that user's own whose report goes to a
+// folder that it may write but not read. The other user is nobody, acted as by a child process of
+// the test, run as root.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -207,6 +209,52 @@ void checkNamesPlantedWhereTemporaryFilesGo() {
   }
 }
 
+// The other user plants "files" in a working folder that everyone may write to, as /tmp: a link to
+// a folder of theirs, or a folder of theirs that everyone may write to or that only they may, each
+// with its modifier list a link to the player's file. The run uses none of them and stops at once.
+void checkAPlantedWorkFolder() {
+  enum class Planted { link, openFolder, ownFolder };
+  for (const Planted planted : {Planted::link, Planted::openFolder, Planted::ownFolder}) {
+    SCOPED_TRACE("planted " + std::to_string(static_cast<int>(planted)));
+    const WorkFolder folder(false);
+    fs::permissions(folder.path(), fs::perms(01777));
+    writeFile("precious.txt", "the player's own file\n");
+    ASSERT_TRUE(asOtherUser([&] {
+      const std::string theirs = planted == Planted::link ? "theirs" : "files";
+      return mkdir(theirs.c_str(), 0755) == 0 &&
+             chmod(theirs.c_str(), planted == Planted::openFolder ? 0777 : 0755) == 0 &&
+             symlink("../precious.txt", (theirs + "/Modlist.dat").c_str()) == 0 &&
+             (planted != Planted::link || symlink("theirs", "files") == 0);
+    }));
+    const ProcessResult run = runTessark(folder.path(), typicalInput);
+    EXPECT_EQ(run.exitStatus, 1);
+    const std::string why = planted == Planted::link
+                                ? "is another user's link in a folder that everyone may write "
+                                  "to, and is not followed"
+                            : planted == Planted::openFolder
+                                ? "is a folder that every user may write to, and is not used"
+                                : "is another user's folder, and is not used";
+    EXPECT_EQ(run.err, "Tessark: cannot use \"files\": \"files\" " + why + ".\n");
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(readFile("precious.txt"), "the player's own file\n");
+  }
+}
+
+// The other user plants a file of theirs, which they may change at will, where the report goes in
+// a folder that everyone may write to: the run does not write it, and says so.
+void checkAFilePlantedAsTheReport() {
+  const SharedFolderSetUp setUp("player-report.txt");
+  const fs::path planted = setUp.shared() / "player-report.txt";
+  ASSERT_TRUE(asOtherUser([&] { return plant(planted, Kind::file, {}); }));
+  const ProcessResult run = runTessark(setUp.path(), typicalInput);
+  EXPECT_EQ(run.exitStatus, 1);
+  EXPECT_EQ(run.err,
+            "Tessark: cannot write \"The Item.txt\": \"shared/player-report.txt\" is another "
+            "user's file in a folder that everyone may write to, and is not written.\n");
+  EXPECT_EQ(run.out, stoppedAtTheReport());
+  EXPECT_EQ(readFile(planted), "planted\n");
+}
+
 // One test, so that no two change fs.protected_symlinks at once.
 TEST(OtherUsers, LinksAndNamesPlantedInASharedFolderAreNeitherFollowedNorUsed) {
   if (!otherUser()) {
@@ -217,11 +265,53 @@ TEST(OtherUsers, LinksAndNamesPlantedInASharedFolderAreNeitherFollowedNorUsed) {
     checkALinkPlanted(false);
     if (haveStrace) checkALinkPlanted(true);
     checkNamesPlantedWhereTemporaryFilesGo();
+    checkAPlantedWorkFolder();
+    checkAFilePlantedAsTheReport();
   });
   if (!haveStrace) {
     GTEST_SKIP() << "strace, which holds a run between its look and its rename, is missing: the "
                     "link planted meanwhile was not tried";
   }
+}
+
+// What a run as the other user leaves: the program is started by a child process acting as that
+// user, which keeps what the run printed in a folder that everyone may write to.
+ProcessResult runAsOtherUser(const fs::path& folder, std::string_view input) {
+  const WorkFolder kept(false);
+  fs::permissions(kept.path(), fs::perms(0777));
+  EXPECT_TRUE(asOtherUser([&] {
+    const ProcessResult run = runTessark(folder, input);
+    writeFile(kept.path() / "out", run.out);
+    writeFile(kept.path() / "err", run.err);
+    writeFile(kept.path() / "status", std::to_string(run.exitStatus));
+    return true;
+  }));
+  return {readFile(kept.path() / "out"), readFile(kept.path() / "err"),
+          std::stoi(readFile(kept.path() / "status"))};
+}
+
+// A report that goes to a folder that its user may write to and search but not read: the report
+// is replaced, but the folder cannot be synced, which the run says with status 1; and a leftover
+// there cannot be found, so it stays. Root reads every folder: the run is the other user's.
+TEST(OtherUsers, AReportFolderThatCannotBeReadIsNeitherSyncedNorCleanedAndSaysSo) {
+  if (!otherUser()) {
+    GTEST_SKIP() << "acting as a second user (nobody) needs root and that user: not available";
+  }
+  const WorkFolder folder(false);
+  fs::permissions(folder.path(), fs::perms(0777));
+  ASSERT_TRUE(asOtherUser([&] {
+    return mkdir("files", 0755) == 0 && mkdir("out", 0700) == 0 &&
+           plant("out/.tessark-0123456789abcdef", Kind::file, {}) && chmod("out", 0300) == 0;
+  }));
+  fs::create_symlink("out/report.txt", "The Item.txt");
+  const ProcessResult run = runAsOtherUser(folder.path(), typicalInput);
+  EXPECT_EQ(run.exitStatus, 1);
+  EXPECT_EQ(run.err,
+            "Tessark: \"The Item.txt\" was written, but could not be synced to the disk (its "
+            "folder may not be read, so it cannot be synced); it may not outlast a crash.\n");
+  EXPECT_EQ(run.out, stoppedAtTheReport());
+  EXPECT_EQ(readFile("out/report.txt"), sword().report);
+  EXPECT_EQ(namesIn("out"), (std::set<std::string>{".tessark-0123456789abcdef", "report.txt"}));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // What replaceFile promises on every system: a file replaced whole or made, a second name written
-// in place, a folder refused, and the temporary files of killed runs removed, nothing else.
+// in place when no other run writes it, a folder refused, and the temporary files of killed runs
+// removed, none that a live run claims, nothing else.
 #include "system/replace_file.hpp"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 #include "support/second_name.hpp"
 #include "support/work_folder.hpp"
 #include "system/held_folder.hpp"
+#include "system/primitives.hpp"
 
 namespace tessark {
 namespace {
@@ -68,6 +70,41 @@ TEST(ReplaceFile, TemporaryFilesOfKilledRunsAreRemovedAndNothingElse) {
   replaceFile(HeldFolder::working(), "other", fresh);
   EXPECT_EQ(readFile("other"), fresh);
   EXPECT_EQ(namesIn("."), (std::set<std::string>{"other", "other.tessark-new", "report"}));
+}
+
+// A lock that the test takes as another run would, on a file of `name` that it keeps open.
+class OtherRunsLock {
+ public:
+  explicit OtherRunsLock(const char* name)
+      : file_(HeldFolder::working().open(name, OpenMode::read)),
+        taken_(primitives::tryLock(file_) == primitives::LockResult::taken) {}
+  bool taken() const { return taken_; }
+
+ private:
+  File file_;
+  bool taken_;
+};
+
+TEST(ReplaceFile, AFileWrittenInPlaceWaitsForAnotherRunsTurnAndIsLeftWhenItNeverEnds) {
+  const WorkFolder work(false);
+  fs::create_directory("elsewhere");
+  writeFile("report", earlier);
+  if (!makeSecondName("report", "elsewhere/second")) GTEST_SKIP() << "no hard links here";
+  const OtherRunsLock turn("report");
+  ASSERT_TRUE(turn.taken());
+  EXPECT_EQ(failureOf([] { replaceFile(HeldFolder::working(), "report", fresh); }),
+            FailureKind::other);
+  EXPECT_EQ(readFile("report"), earlier);
+}
+
+TEST(ReplaceFile, TemporaryFilesThatALiveRunClaimsAreKept) {
+  const WorkFolder work(false);
+  writeFile(".tessark-0123456789abcdef", "a live run's");
+  writeFile(".tessark-fedcba9876543210", "a killed run's");
+  const OtherRunsLock claim(".tessark-0123456789abcdef");
+  ASSERT_TRUE(claim.taken());
+  replaceFile(HeldFolder::working(), "report", fresh);
+  EXPECT_EQ(namesIn("."), (std::set<std::string>{".tessark-0123456789abcdef", "report"}));
 }
 
 }  // namespace
