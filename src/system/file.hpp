@@ -70,7 +70,7 @@ class File {
   static constexpr int writeWaitSeconds = 5;
 
   // Writes all of `text`, waiting for a pipe or device to take it, but at most writeWaitSeconds
-  // at a time (FailureKind::noReader).
+  // at a time (FailureKind::noReader; on Windows, as long as the system makes it wait).
   void write(std::string_view text);
   // The bytes that reached the file through write(), a failed call's part included.
   std::uint64_t written() const { return written_; }

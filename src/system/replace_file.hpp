@@ -34,6 +34,7 @@ namespace tessark {
 // Windows: the attributes, read-only among them, are kept instead of the mode and group.
 // Windows: no folder is synced; MoveFileExW writes the rename through instead.
 // Windows: links are followed as the system follows them; no folder there is sticky.
+// Windows: a pipe is written as the system lets it, with no bound on the wait.
 // Browser: nothing reaches a disk; the page stores the whole folder after a run, node's files
 // are synced.
 void replaceFile(const HeldFolder& start, std::string_view path, std::string_view content);
