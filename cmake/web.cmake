@@ -12,6 +12,8 @@ set(web_engine_options
     -sASYNCIFY
     # Room for the frames of the deepest wait for an answer, with plenty to spare.
     -sASYNCIFY_STACK_SIZE=65536
+    # A small allocator: the engine allocates little, and seldom.
+    -sMALLOC=emmalloc
     -sMODULARIZE=1
     -sEXPORT_NAME=createTessark
     -sINVOKE_RUN=0
