@@ -8,10 +8,28 @@
 # The engine waits for each answer without blocking the page (Asyncify); it is started by the
 # page or the launcher, which pass the arguments and take main's status from a call that awaits
 # it, since an Asyncify'd main started by Emscripten loses its return value.
+#
+# Asyncify makes each function that it instruments larger and slower, so it instruments only those
+# that can be on the stack while the engine waits for an answer. Its own analysis cannot tell them:
+# the wait is reached through the reader's virtual more() and, beneath each try block, through the
+# wrappers of exceptions (invoke_*, which call back through dynCall_*), and once every indirect
+# call counts as one that may wait, nearly the whole engine can (ASYNCIFY_ADVISE lists it). A list
+# of the functions by name would hang on the optimiser: one that it inlines is gone from the
+# module, and one that it stops inlining is missing from the list. So the list names them by what
+# only they have: a function that may wait talks to the Console, which is in its name or its
+# parameters (or its reader is); beneath it is the standard input, above it main, and between, the
+# wrappers' dynCall_*. The leading * takes in the copies that the optimiser merges under a name of
+# its own. A function that waits outside the list breaks the answers read after it, which
+# Browser.answers_one_at_a_time, waiting at every kind of menu of both flows, would show.
+set(web_asyncify_only main *dynCall_* *tessark::*Console* *tessark::*StandardInput*)
+list(JOIN web_asyncify_only "," web_asyncify_only)
 set(web_engine_options
     -sASYNCIFY
+    "-sASYNCIFY_ONLY=${web_asyncify_only}"
     # Room for the frames of the deepest wait for an answer, with plenty to spare.
     -sASYNCIFY_STACK_SIZE=65536
+    # A small allocator: the engine allocates little, and seldom.
+    -sMALLOC=emmalloc
     -sMODULARIZE=1
     -sEXPORT_NAME=createTessark
     -sINVOKE_RUN=0
