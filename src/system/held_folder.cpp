@@ -60,13 +60,17 @@ HeldFolder HeldFolder::hold(std::string_view path, Lock lock, Folders folders) c
   const bool trusted = folders == Folders::trusted || folders_ == Folders::trusted;
   return lookingAgain([&] {
     const Located found = primitives::locate(folder_, entry_, path_, path, user_, trusted);
+    std::string named = pathOf(found.place);
+    // Refused as it was looked at, before it is opened and locked; and again as it was opened.
+    if (trusted && found.entry.kind == EntryKind::folder) {
+      primitives::requireTrustedFolder(found.entry, found.place.folderEntry, named, user_);
+    }
     File folder = primitives::holdFolderAt(found.place, lock == Lock::exclusive);
     const Entry entry = primitives::entryOf(folder);
     // The folder looked at, not one put in its place since.
     if (entry.identity != found.entry.identity) {
       throw SystemError(FailureKind::changed, "the folder changed while it was opened");
     }
-    std::string named = pathOf(found.place);
     if (trusted) primitives::requireTrustedFolder(entry, found.place.folderEntry, named, user_);
     return HeldFolder(std::move(folder), entry, std::move(named), user_,
                       trusted ? Folders::trusted : Folders::any);
@@ -89,7 +93,7 @@ OpenedFile HeldFolder::open(const Located& found, OpenMode mode) const {
   if (found.entry.kind == EntryKind::folder || found.entry.kind == EntryKind::other) {
     throw notRegular();
   }
-  requireNotPlanted(found, user_);
+  if (mode != OpenMode::read) requireNotPlanted(found, user_);
   const bool create = found.entry.kind == EntryKind::missing && mode != OpenMode::read;
   try {
     File file = primitives::openAt(found.place, mode, create);
@@ -98,7 +102,7 @@ OpenedFile HeldFolder::open(const Located& found, OpenMode mode) const {
     if (!create && opened.identity != found.entry.identity) {
       throw SystemError(FailureKind::changed, "another file took its place");
     }
-    return {std::move(file), opened.identity, opened.size};
+    return {std::move(file), opened.identity, opened.size, opened.links};
   } catch (const SystemError& error) {
     // A pipe or device that took the place of a file since it was looked at.
     if (error.kind() == FailureKind::noReader || error.kind() == FailureKind::isFolder) {

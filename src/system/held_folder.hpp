@@ -26,6 +26,8 @@ struct OpenedFile {
   FileIdentity identity;
   // Its size when it was opened.
   std::uint64_t size = 0;
+  // How many names it has.
+  std::uint64_t links = 1;
 };
 
 class HeldFolder {

@@ -7,7 +7,7 @@
 // handful of system calls, implemented in posix/primitives.cpp and windows/primitives.cpp. The
 // policy over them (when to look again, how long to wait, what to compare) is the shared code's.
 //
-//   Located found = primitives::locate(start, startEntry, "", "The Item.txt", user);
+//   Located found = primitives::locate(start, startEntry, "", "The Item.txt", user, false);
 //   if (found.entry.kind == EntryKind::missing) ...
 #pragma once
 

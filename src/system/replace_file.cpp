@@ -95,10 +95,11 @@ std::string newTemporaryName() {
 
 // Makes the new file `name` beside `place` and claims it for this run, so that no other run takes
 // it for abandoned. Nothing when the name is taken, or when another run took the file for
-// abandoned between its making and the claim: the name is then no longer this file's.
+// abandoned between its making and the claim: the name is then no longer this file's. Where the
+// file system keeps no locks, no run takes any file for abandoned: the file is this run's.
 std::optional<File> createClaimed(const Place& place, std::string_view name, const Entry& earlier) {
   std::optional<File> file = primitives::createExclusive(place, name, earlier);
-  if (!file || primitives::tryLock(*file) != primitives::LockResult::taken ||
+  if (!file || primitives::tryLock(*file) == primitives::LockResult::busy ||
       !primitives::stillNamed(place, name, *file)) {
     return std::nullopt;
   }

@@ -82,10 +82,14 @@ void HeldWorkFiles::requireOwnTarget(std::size_t index, const FileTarget& target
     if (i == index || !targets_[i] || !target.sameAs(*targets_[i])) continue;
     // The file that another name led to at its last look may be gone since, and its number given
     // to a new file: only a look now tells.
-    targets_[i] =
-        i == reportIndex ? working_.targetOf(reportName) : files_.targetOf(workFileNames[i]);
+    targets_[i] = lookAt(i);
     if (targets_[i] && target.sameAs(*targets_[i])) stopForOneFile(index, i);
   }
+}
+
+std::optional<FileTarget> HeldWorkFiles::lookAt(std::size_t index) const {
+  return index == reportIndex ? working_.targetOf(reportName)
+                              : files_.targetOf(workFileNames[index]);
 }
 
 bool HeldWorkFiles::workFolderMissing() const {
@@ -106,6 +110,13 @@ OpenWorkFile HeldWorkFiles::openChecked(WorkFile file, OpenWorkFile::Mode mode) 
       // it behind.
       if (found.entry.kind == EntryKind::missing) requireOwnTarget(index, found.target());
       OpenedFile opened = files_.open(found, openMode);
+      // A file with a second name may have been given it at a prompt by another of the eight:
+      // where they lead is looked at again.
+      if (opened.links > 1) {
+        for (std::size_t i = 0; i < nameCount; ++i) {
+          if (i != index) targets_[i] = lookAt(i);
+        }
+      }
       targets_[index] = FileTarget{opened.identity, {}, {}};
       requireOwnTarget(index, *targets_[index]);
       return OpenWorkFile(std::move(opened), pathOf(file), mode);
@@ -121,7 +132,7 @@ OpenWorkFile HeldWorkFiles::openChecked(WorkFile file, OpenWorkFile::Mode mode) 
 void HeldWorkFiles::append(WorkFile file, std::string_view text) {
   // The report may have been made a link to this file at a prompt: it is looked at before a byte
   // is written, unless the run has only just looked.
-  if (!fresh_) targets_[reportIndex] = working_.targetOf(reportName);
+  if (!fresh_) targets_[reportIndex] = lookAt(reportIndex);
   OpenWorkFile opened = openChecked(file, OpenWorkFile::Mode::append);
   fresh_ = false;
   opened.write(text);

@@ -53,6 +53,8 @@ class HeldWorkFiles final : public WorkFiles {
   void requireOwnTarget(std::size_t index, const FileTarget& target);
   // Opens a work file and checks it, through the last look at its name when that is still fresh.
   OpenWorkFile openChecked(WorkFile file, OpenWorkFile::Mode mode);
+  // Where the name `index` leads now; nothing when that cannot be told.
+  std::optional<FileTarget> lookAt(std::size_t index) const;
   // Whether the folder "files" is missing now.
   bool workFolderMissing() const;
 

@@ -68,6 +68,11 @@ TEST(NodeLauncher, ClosedStandardStreamsStopTheRunBeforeAnythingIsWritten) {
     EXPECT_TRUE(fs::is_empty(folder.path() / "files")) << stream;
     EXPECT_FALSE(fs::exists(folder.path() / "The Item.txt")) << stream;
   }
+  // The usage text, too, cannot be written where standard output is closed.
+  const WorkFolder folder;
+  const Outcome help = runWith(folder, ">&- --help");
+  EXPECT_EQ(help.status, 1);
+  EXPECT_EQ(help.err, "Tessark: cannot write to standard output.\n");
 }
 
 TEST(NodeLauncher, APipeAsTheReportOrAWorkFileIsRefusedInTheNativeWords) {

@@ -213,17 +213,21 @@ void checkNamesPlantedWhereTemporaryFilesGo() {
 // a folder of theirs, or a folder of theirs that everyone may write to or that only they may, each
 // with its modifier list a link to the player's file. The run uses none of them and stops at once.
 void checkAPlantedWorkFolder() {
-  enum class Planted { link, openFolder, ownFolder };
-  for (const Planted planted : {Planted::link, Planted::openFolder, Planted::ownFolder}) {
+  enum class Planted { link, openFolder, ownFolder, closedFolder };
+  for (const Planted planted :
+       {Planted::link, Planted::openFolder, Planted::ownFolder, Planted::closedFolder}) {
     SCOPED_TRACE("planted " + std::to_string(static_cast<int>(planted)));
     const WorkFolder folder(false);
     fs::permissions(folder.path(), fs::perms(01777));
     writeFile("precious.txt", "the player's own file\n");
     ASSERT_TRUE(asOtherUser([&] {
       const std::string theirs = planted == Planted::link ? "theirs" : "files";
+      const mode_t mode = planted == Planted::openFolder     ? 0777
+                          : planted == Planted::closedFolder ? 0700
+                                                             : 0755;
       return mkdir(theirs.c_str(), 0755) == 0 &&
-             chmod(theirs.c_str(), planted == Planted::openFolder ? 0777 : 0755) == 0 &&
              symlink("../precious.txt", (theirs + "/Modlist.dat").c_str()) == 0 &&
+             chmod(theirs.c_str(), mode) == 0 &&
              (planted != Planted::link || symlink("theirs", "files") == 0);
     }));
     const ProcessResult run = runTessark(folder.path(), typicalInput);

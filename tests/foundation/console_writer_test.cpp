@@ -1,3 +1,5 @@
+// ConsoleWriter: what is written is delivered whole and in order, on a flush and when its buffer
+// fills, and nothing after a delivery that failed.
 #include "foundation/console_writer.hpp"
 
 #include <gtest/gtest.h>

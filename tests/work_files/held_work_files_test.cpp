@@ -10,6 +10,7 @@
 
 #include "foundation/run_stopped.hpp"
 #include "support/dialogue_texts.hpp"
+#include "support/second_name.hpp"
 #include "support/work_folder.hpp"
 
 namespace tessark {
@@ -97,6 +98,41 @@ TEST(HeldWorkFiles, ALinkMadeDuringTheRunStopsItBeforeAByteReachesTheReport) {
   EXPECT_EQ(stopOf([&] { files.append(WorkFile::prefixNames, "Jagged\n"); }) + "\n",
             texts::oneFileMessage("files/Prefix.dat", "The Item.txt"));
   EXPECT_EQ(readFile("The Item.txt"), "<missing>");
+}
+
+// A work file given a second name at a prompt, that of another work file: the list is not
+// appended to, since what is written to it would change the other.
+TEST(HeldWorkFiles, ASecondNameGivenToAWorkFileAtAPromptStopsTheRunAtItsNextOpen) {
+  const WorkFolder folder;
+  HeldWorkFiles files;
+  rewriteOne(files, WorkFile::modifierList, "");
+  writeFile("files/Prefix.dat", "Jagged\n");
+  fs::remove("files/Prefix.dat");
+  if (!makeSecondName("files/Modlist.dat", "files/Prefix.dat")) {
+    GTEST_SKIP() << "no hard links here";
+  }
+  EXPECT_EQ(stopOf([&] { files.append(WorkFile::modifierList, "record\n"); }) + "\n",
+            texts::oneFileMessage("files/Modlist.dat", "files/Prefix.dat"));
+  EXPECT_EQ(readFile("files/Modlist.dat"), "");
+}
+
+// Past the working folder, a work file is never reached through a folder that every user may
+// write to without the sticky bit, here one that a link in "files" leads to.
+TEST(HeldWorkFiles, AWorkFileIsNeverReachedThroughAFolderThatEveryUserMayWriteTo) {
+#ifdef _WIN32
+  GTEST_SKIP() << "no mode decides who may change a folder on Windows";
+#endif
+  const WorkFolder folder;
+  fs::create_directory("open");
+  fs::permissions("open", fs::perms(0777));
+  fs::create_symlink("../open/Modlist.dat", "files/Modlist.dat");
+  EXPECT_EQ(stopOf([] {
+              HeldWorkFiles files;
+              rewriteOne(files, WorkFile::modifierList, "");
+            }),
+            "Tessark: cannot create \"files/Modlist.dat\": \"files/../open\" is a folder that "
+            "every user may write to, and is not used.");
+  EXPECT_EQ(readFile("open/Modlist.dat"), "<missing>");
 }
 
 }  // namespace

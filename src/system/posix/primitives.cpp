@@ -17,6 +17,7 @@
 #include <cerrno>
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "system/posix/posix_io.hpp"
 #include "system/posix/replaceable_calls.hpp"
@@ -161,7 +162,9 @@ Located locate(const File& start, const Entry& startEntry, std::string_view star
   Located found{Place{File(), &start, startEntry, std::string(startPath), {}}, {}};
   Place& place = found.place;
   struct stat status {};
-  // Most paths are a plain name that is no link: one look settles them.
+  // Most paths are a plain name that is no link: one look settles them. A link found so is
+  // followed by the walk below from that look.
+  bool looked = false;
   if (isPlainName(path)) {
     place.name = path;
     if (posix::statAt(start.native(), place.name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
@@ -173,6 +176,7 @@ Located locate(const File& start, const Entry& startEntry, std::string_view star
       return found;
     }
     place.name.clear();
+    looked = true;
   }
   std::string pending(path);
   const auto restartAtRoot = [&] {
@@ -187,7 +191,8 @@ Located locate(const File& start, const Entry& startEntry, std::string_view star
     if (name.empty() || name == ".") break;
     const bool last = noNameLeft(pending);
     const int folder = place.folder().native();
-    if (posix::statAt(folder, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
+    if (!std::exchange(looked, false) &&
+        posix::statAt(folder, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
       if (errno != ENOENT || !last) throw posix::errorFrom(errno);
       place.name = std::move(name);
       return found;

@@ -33,16 +33,28 @@ EM_JS(int, lockInHost, (int fd, int exclusive, int unlock), {
   };
   const stream = FS.getStream(fd);
   if (!stream) return -ERRNO_CODES.EBADF;
-  delete stream.tessarkLock;
-  if (unlock) return 0;
-  if (exclusive && Module["folderHeldElsewhere"]) return -1;
-  const own = identity(stream);
-  const taken = FS.streams.some((other) => other && other.tessarkLock &&
-                                           (exclusive || other.tessarkLock === "exclusive") &&
-                                           identity(other) === own);
-  if (taken) return -1;
-  stream.tessarkLock = exclusive ? "exclusive" : "shared";
-  return 0;
+  try {
+    delete stream.tessarkLock;
+    if (unlock) return 0;
+    if (exclusive && Module["folderHeldElsewhere"]) return -1;
+    const own = identity(stream);
+    // A file whose identity cannot be told any more holds no lock that stands in the way.
+    const heldBy = (other) => {
+      try {
+        return identity(other) === own;
+      } catch (error) {
+        return false;
+      }
+    };
+    const taken = FS.streams.some((other) => other && other.tessarkLock &&
+                                             (exclusive || other.tessarkLock === "exclusive") &&
+                                             heldBy(other));
+    if (taken) return -1;
+    stream.tessarkLock = exclusive ? "exclusive" : "shared";
+    return 0;
+  } catch (error) {
+    return -(error.errno || ERRNO_CODES[error.code] || ERRNO_CODES.EIO);
+  }
 });
 // clang-format on
 
@@ -86,7 +98,14 @@ EM_JS(int, syncOnHost, (int fd, const char* path), {
     if (stream.nfd !== undefined) {
       fs.fsyncSync(stream.nfd);
     } else {
-      const opened = fs.openSync(UTF8ToString(path), "r");
+      let opened;
+      try {
+        opened = fs.openSync(UTF8ToString(path), "r");
+      } catch (error) {
+        // A folder that may be searched but not read cannot be opened to be synced, as on POSIX.
+        if (error.code === "EACCES") return -ERRNO_CODES.EBADF;
+        throw error;
+      }
       try {
         fs.fsyncSync(opened);
       } finally {

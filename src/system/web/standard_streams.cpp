@@ -85,6 +85,8 @@ bool writeStandard(StandardStream stream, const char* text, std::size_t size) {
     std::uint64_t written = 0;
     return posix::writeAll(descriptorOf(stream), text, size, written) == 0;
   }
+  // A stream that was closed takes nothing, as a closed descriptor does.
+  if (closedInHost(descriptorOf(stream))) return false;
   for (std::size_t done = 0; done < size;) {
     const std::size_t part = size - done > 65536 ? 65536 : size - done;
     if (!writeToHost(descriptorOf(stream), text + done, static_cast<int>(part))) return false;
