@@ -99,9 +99,8 @@ TEST_F(ItemReport, AnswersThatEndedEarlyWriteTheSplitButNoReport) {
   std::int32_t answer = 7;
   ASSERT_FALSE(readChoice(memory.console, answer));
   ASSERT_TRUE(answersEnded(memory.console));
-  EXPECT_THROW(
-      itemWith("Sword", "Short Sword", {"1Jagged"}).writeItemReport(memory.console, files),
-      RunStopped);
+  EXPECT_THROW(itemWith("Sword", "Short Sword", {"1Jagged"}).writeItemReport(memory.console, files),
+               RunStopped);
   EXPECT_EQ(files[WorkFile::prefixNames], "Jagged\n");
   EXPECT_EQ(files.report, std::nullopt);
   EXPECT_EQ(memory.out.str(), "");

@@ -227,13 +227,13 @@ Located locate(const File& start, const Entry& startEntry, std::string_view star
 
 void requireTrustedFolder(const Entry& folder, const Entry& holder, std::string_view path,
                           std::uint32_t user) {
-  const char* why = nullptr;
+  std::string_view why;
   if ((folder.permissions & S_IWOTH) && !(folder.permissions & S_ISVTX)) {
     why = "\" is a folder that every user may write to, and is not used";
   } else if (folder.owner != user && folder.owner != 0 && folder.owner != holder.owner) {
     why = "\" is another user's folder, and is not used";
   }
-  if (why != nullptr) {
+  if (!why.empty()) {
     std::string reason = "\"";
     reason += path;
     reason += why;
